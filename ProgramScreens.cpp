@@ -1,0 +1,16 @@
+#include "ProgramScreens.h"
+
+#include "shell/PlaceholderScreen.h"
+#include "shell/Screens.h"
+#include "shell/frmSplash.h"
+
+#include <memory>
+
+void registerProgramScreens() {
+    auto& screens = shell::Screens::instance();
+    screens.registerScreen(QStringLiteral("frmSplash"), [] { return std::make_unique<shell::frmSplash>(); });
+    for (const char* name : {"frmChoose", "frmPersonal", "frmMoreinfo", "frmProcessing", "frmLove", "frmAbout"}) {
+        const QString screenName = QString::fromLatin1(name);
+        screens.registerScreen(screenName, [screenName] { return std::make_unique<shell::PlaceholderScreen>(screenName); });
+    }
+}

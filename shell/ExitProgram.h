@@ -1,0 +1,25 @@
+#pragma once
+// The one way the program ends: the music is shut down first, then the process ends at once.
+// Both steps can be replaced, so that tests can watch the end without losing their runner.
+
+#include <functional>
+
+namespace shell {
+
+void ExitProgram();
+
+class ProgramEnd {
+public:
+    using Step = std::function<void()>;
+
+    // Runs first; the music player installs its shutdown here.
+    static void setMusicShutdown(Step step);
+    // Ends the process; the default flushes output and exits with status 0 at once.
+    static void setEndStep(Step step);
+    // True once ExitProgram has run: no screen handler runs after that.
+    static bool ended();
+    // Back to a fresh program: not ended, default steps.
+    static void reset();
+};
+
+} // namespace shell

@@ -1,0 +1,126 @@
+#include "shell/ScreenWindow.h"
+
+#include "shell/Screen.h"
+#include "shell/Screens.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QTimer>
+
+namespace shell {
+
+namespace {
+
+// Enter and Esc for the plain windows of the program, which Qt gives only to dialogs: Enter
+// clicks the focused button if a button has the focus, else the window's default button (also
+// from an editable combo box); Esc clicks the cancel button.
+class DialogKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        const auto mods = key->modifiers() & ~Qt::KeypadModifier;
+        if (mods != Qt::NoModifier || QApplication::activePopupWidget())
+            return false;
+        auto* widget = static_cast<QWidget*>(watched);
+        auto* window = qobject_cast<ScreenWindow*>(widget->window());
+        if (!window)
+            return false;
+        QPushButton* target = nullptr;
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            target = qobject_cast<QPushButton*>(widget);
+            if (!target)
+                target = window->defaultButton();
+        } else if (key->key() == Qt::Key_Escape) {
+            target = window->cancelButton();
+        }
+        if (!target || !target->isVisible() || !target->isEnabled())
+            return false;
+        target->animateClick();
+        return true;
+    }
+};
+
+void installDialogKeys() {
+    static DialogKeys* keys = nullptr;
+    if (!keys) {
+        keys = new DialogKeys(qApp);
+        qApp->installEventFilter(keys);
+    }
+}
+
+Qt::WindowFlags flagsFor(WindowKind kind) {
+    const Qt::WindowFlags caption = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    switch (kind) {
+    case WindowKind::SizableNoMaximize:
+        return Qt::Window | caption | Qt::WindowMinimizeButtonHint;
+    case WindowKind::FixedSingle:
+        return Qt::Window | caption | Qt::MSWindowsFixedSizeDialogHint;
+    case WindowKind::FixedDialog:
+        return Qt::Dialog | caption | Qt::MSWindowsFixedSizeDialogHint;
+    case WindowKind::Borderless:
+        return Qt::SplashScreen | Qt::FramelessWindowHint;
+    }
+    return Qt::Window;
+}
+
+} // namespace
+
+ScreenWindow::ScreenWindow(Screen& screen, WindowKind kind)
+    : QWidget(nullptr, flagsFor(kind)), m_screen(screen), m_kind(kind) {
+    installDialogKeys();
+}
+
+void ScreenWindow::adoptDesign() {
+    setWindowFlags(flagsFor(m_kind));
+    if (m_kind != WindowKind::SizableNoMaximize)
+        setFixedSize(size());
+    const auto buttons = findChildren<QPushButton*>();
+    for (QPushButton* button : buttons) {
+        if (button->isDefault())
+            m_default = button;
+        if (button->property("cancel").toBool())
+            m_cancel = button;
+    }
+}
+
+bool ScreenWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        Screens::instance().windowActivated(m_screen);
+    return QWidget::event(event);
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* event) {
+    // The screen decides what closing means; the window is never just closed.
+    event->ignore();
+    m_screen.closeRequested();
+}
+
+void ScreenWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // No window of the program can be maximized, whoever asks for it.
+    constexpr Qt::WindowStates large = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & large)) {
+        QTimer::singleShot(0, this, [this, large] { setWindowState(windowState() & ~large); });
+    }
+}
+
+void ScreenWindow::showEvent(QShowEvent* event) {
+    if (!m_centred) {
+        m_centred = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+    }
+    QWidget::showEvent(event);
+}
+
+} // namespace shell

@@ -1,0 +1,25 @@
+#include "shell/Startup.h"
+
+#include "shell/AppState.h"
+#include "shell/Fonts.h"
+#include "shell/Screen.h"
+#include "shell/Screens.h"
+
+#include <QApplication>
+#include <QIcon>
+
+namespace shell {
+
+void prepareApplication(QApplication& app) {
+    installFontSubstitutes();
+    app.setQuitOnLastWindowClosed(false);
+    app.setApplicationName(QStringLiteral("Zelvoria"));
+    app.setWindowIcon(QIcon(QStringLiteral(":/pictures/sun.svg")));
+}
+
+void startProgram() {
+    appState() = AppState{};
+    Screens::instance().get(QStringLiteral("frmSplash")).Show();
+}
+
+} // namespace shell

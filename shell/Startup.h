@@ -1,0 +1,14 @@
+#pragma once
+
+class QApplication;
+
+namespace shell {
+
+// What the application object needs before the first window: fonts, the program icon, and no
+// implicit quitting when windows close (only ExitProgram ends the program).
+void prepareApplication(QApplication& app);
+
+// Start-up: the program state exists from the start; the splash screen is shown first.
+void startProgram();
+
+} // namespace shell

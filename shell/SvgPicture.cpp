@@ -1,0 +1,26 @@
+#include "shell/SvgPicture.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace shell {
+
+SvgPicture::SvgPicture(QWidget* parent) : QWidget(parent), m_renderer(new QSvgRenderer(this)) {}
+
+SvgPicture::~SvgPicture() = default;
+
+void SvgPicture::setSource(const QString& source) {
+    m_source = source;
+    m_renderer->load(source);
+    update();
+}
+
+bool SvgPicture::isValid() const { return m_renderer->isValid(); }
+
+void SvgPicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    m_renderer->render(&painter, QRectF(rect()));
+}
+
+} // namespace shell

@@ -1,0 +1,17 @@
+#include "shell/Version.h"
+
+namespace shell {
+
+VersionNumbers programVersion() {
+    return {ZELVORIA_VERSION_MAJOR, ZELVORIA_VERSION_MINOR, ZELVORIA_VERSION_REVISION};
+}
+
+QString versionText(const VersionNumbers& version) {
+    return QStringLiteral("%1.%2.%3").arg(version.major).arg(version.minor).arg(version.revision);
+}
+
+QString VersionText() { return versionText(programVersion()); }
+
+QString VersionCaption() { return QStringLiteral("Zelvoria - Version ") + VersionText(); }
+
+} // namespace shell

@@ -1,0 +1,30 @@
+#pragma once
+// Shared by the screen tests: a fresh framework for every test, and an end of program that is
+// recorded instead of ending the test runner.
+
+#include "shell/ExitProgram.h"
+#include "shell/Screens.h"
+
+#include <QApplication>
+#include <QWidget>
+
+struct ProgramEndLog {
+    int musicShutdowns = 0;
+    int ends = 0;
+};
+
+inline ProgramEndLog& programEndLog() {
+    static ProgramEndLog log;
+    return log;
+}
+
+inline void freshProgram() {
+    shell::Screens::instance().reset();
+    shell::ProgramEnd::reset();
+    programEndLog() = ProgramEndLog{};
+    shell::ProgramEnd::setMusicShutdown([] { ++programEndLog().musicShutdowns; });
+    shell::ProgramEnd::setEndStep([] { ++programEndLog().ends; });
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->hide();
+    QApplication::processEvents();
+}
