@@ -2,6 +2,7 @@
 
 #include "shell/PlaceholderScreen.h"
 #include "shell/Screens.h"
+#include "shell/frmChoose.h"
 #include "shell/frmSplash.h"
 
 #include <memory>
@@ -9,7 +10,8 @@
 void registerProgramScreens() {
     auto& screens = shell::Screens::instance();
     screens.registerScreen(QStringLiteral("frmSplash"), [] { return std::make_unique<shell::frmSplash>(); });
-    for (const char* name : {"frmChoose", "frmPersonal", "frmMoreinfo", "frmProcessing", "frmLove", "frmAbout"}) {
+    screens.registerScreen(QStringLiteral("frmChoose"), [] { return std::make_unique<shell::frmChoose>(); });
+    for (const char* name : {"frmPersonal", "frmMoreinfo", "frmProcessing", "frmLove", "frmAbout"}) {
         const QString screenName = QString::fromLatin1(name);
         screens.registerScreen(screenName, [screenName] { return std::make_unique<shell::PlaceholderScreen>(screenName); });
     }

@@ -1,5 +1,7 @@
 #include "shell/ExitProgram.h"
 
+#include "shell/Music.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -12,7 +14,6 @@ void endProcessNow() {
 }
 
 struct EndState {
-    ProgramEnd::Step musicShutdown;
     ProgramEnd::Step endStep = endProcessNow;
     bool ended = false;
 };
@@ -22,8 +23,6 @@ EndState& endState() {
     return state;
 }
 } // namespace
-
-void ProgramEnd::setMusicShutdown(Step step) { endState().musicShutdown = std::move(step); }
 
 void ProgramEnd::setEndStep(Step step) {
     endState().endStep = step ? std::move(step) : Step(endProcessNow);
@@ -38,8 +37,7 @@ void ExitProgram() {
     if (state.ended)
         return; // a closing handler reached from the end itself: nothing more to do
     state.ended = true;
-    if (state.musicShutdown)
-        state.musicShutdown();
+    ShutdownMusic();
     state.endStep();
 }
 

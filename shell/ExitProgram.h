@@ -12,13 +12,11 @@ class ProgramEnd {
 public:
     using Step = std::function<void()>;
 
-    // Runs first; the music player installs its shutdown here.
-    static void setMusicShutdown(Step step);
     // Ends the process; the default flushes output and exits with status 0 at once.
     static void setEndStep(Step step);
     // True once ExitProgram has run: no screen handler runs after that.
     static bool ended();
-    // Back to a fresh program: not ended, default steps.
+    // Back to a fresh program: not ended, the default end step.
     static void reset();
 };
 

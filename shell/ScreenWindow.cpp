@@ -79,6 +79,18 @@ ScreenWindow::ScreenWindow(Screen& screen, WindowKind kind)
 }
 
 void ScreenWindow::adoptDesign() {
+    // Designer forms hold whole point sizes only; fractional ones (8.25, 9.75) come as the
+    // dynamic property "pointSizeF".
+    QList<QWidget*> widgets = findChildren<QWidget*>();
+    widgets.prepend(this);
+    for (QWidget* widget : widgets) {
+        const QVariant size = widget->property("pointSizeF");
+        if (size.isValid()) {
+            QFont font = widget->font();
+            font.setPointSizeF(size.toDouble());
+            widget->setFont(font);
+        }
+    }
     setWindowFlags(flagsFor(m_kind));
     if (m_kind != WindowKind::SizableNoMaximize)
         setFixedSize(size());

@@ -12,6 +12,7 @@ namespace shell {
 
 void prepareApplication(QApplication& app) {
     installFontSubstitutes();
+    QApplication::setFont(defaultFont());
     app.setQuitOnLastWindowClosed(false);
     app.setApplicationName(QStringLiteral("Zelvoria"));
     app.setWindowIcon(QIcon(QStringLiteral(":/pictures/sun.svg")));

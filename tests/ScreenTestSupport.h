@@ -3,12 +3,15 @@
 // recorded instead of ending the test runner.
 
 #include "shell/ExitProgram.h"
+#include "shell/Music.h"
 #include "shell/Screens.h"
 
 #include <QApplication>
 #include <QWidget>
 
 struct ProgramEndLog {
+    int musicStarts = 0;
+    int musicStops = 0;
     int musicShutdowns = 0;
     int ends = 0;
 };
@@ -22,7 +25,9 @@ inline void freshProgram() {
     shell::Screens::instance().reset();
     shell::ProgramEnd::reset();
     programEndLog() = ProgramEndLog{};
-    shell::ProgramEnd::setMusicShutdown([] { ++programEndLog().musicShutdowns; });
+    shell::setMusicOperations({[] { ++programEndLog().musicStarts; },
+                               [] { ++programEndLog().musicStops; },
+                               [] { ++programEndLog().musicShutdowns; }});
     shell::ProgramEnd::setEndStep([] { ++programEndLog().ends; });
     for (QWidget* w : QApplication::topLevelWidgets())
         w->hide();

@@ -1,0 +1,88 @@
+#pragma once
+// The sequencer player on FluidSynth. Everything slow (loading the soundfont, opening the sound
+// device, rendering) happens on a worker thread that is started by the first "Open"; the
+// commands only record what the player should be doing and return at once. The end of a song is
+// picked up by a timer on the user-interface thread, so `done` always comes through the event
+// loop. A player that cannot play (no soundfont, no sound device, a file FluidSynth rejects)
+// stays silent and never reports an end.
+
+#include "music/Sequencer.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+#include <vector>
+
+namespace music {
+
+class FluidSequencer : public Sequencer {
+    Q_OBJECT
+public:
+    enum class Output {
+        System,  // the desktop's sound server or sound card
+        Virtual, // a paced render thread whose sound goes nowhere (tests, benchmarks)
+        None,    // no output at all: the player stays silent
+    };
+    enum class EngineState { NotStarted, Starting, Ready, Failed };
+
+    struct Options {
+        QString soundFont;         // empty: the system's General MIDI soundfont
+        Output output = Output::System;
+        double virtualSpeed = 1.0; // how much faster than real time the virtual output runs
+        std::chrono::milliseconds maxSongLength = std::chrono::minutes(6);
+        std::chrono::milliseconds pollInterval = std::chrono::milliseconds(150);
+    };
+
+    explicit FluidSequencer(QObject* parent = nullptr);
+    explicit FluidSequencer(Options options, QObject* parent = nullptr);
+    ~FluidSequencer() override;
+
+    void setDeviceType(const QString& deviceType) override;
+    void setFileName(const QString& fileName) override;
+    void sendCommand(const QString& command) override;
+    bool isSongOpen() const override;
+
+    // True while the synth is actually playing the open song.
+    bool isPlaying() const;
+    EngineState engineState() const;
+    // What last kept the player silent, in words; empty when nothing went wrong.
+    QString lastError() const;
+
+    // /usr/share/sounds/sf2/default-GM.sf2, or else another soundfont there; empty if none.
+    static QString systemSoundFont();
+    // A structural check of a Standard MIDI File: header, track chunks and every event in them.
+    static bool isStandardMidiFile(const QByteArray& data);
+    static constexpr qsizetype kMaxFileSize = 4 * 1024 * 1024;
+
+    struct Engine;
+
+private:
+    void open();
+    void play();
+    void stop();
+    void close();
+    void pushWish();
+    void poll();
+
+    Options m_options;
+    QString m_deviceType;
+    QString m_fileName;
+    QString m_error;
+    bool m_open = false;
+    bool m_playWanted = false;
+    quint64 m_song = 0; // numbers each successful Open
+    QByteArray m_songData;
+    std::shared_ptr<Engine> m_engine;
+    QTimer m_poll;
+};
+
+// Renders a song through FluidSynth into memory, without any audio device: interleaved stereo
+// at kRenderSampleRate, up to maxSeconds long. Empty if the file, the soundfont or the synth
+// fails. An empty soundFont means the system's one.
+inline constexpr int kRenderSampleRate = 44100;
+std::vector<float> renderSong(const QString& path, const QString& soundFont = {}, double maxSeconds = 360.0);
+
+} // namespace music

@@ -1,0 +1,77 @@
+#include "shell/frmChoose.h"
+
+#include "ui_frmChoose.h"
+
+#include "shell/AppState.h"
+#include "shell/ExitProgram.h"
+#include "shell/FormScreenImpl.h"
+#include "shell/MessageBox.h"
+#include "shell/Music.h"
+#include "shell/Screens.h"
+#include "shell/Version.h"
+#include "zodiac/SignCatalogue.h"
+
+template class shell::FormScreen<Ui::frmChoose>;
+
+namespace shell {
+
+frmChoose::frmChoose()
+    : FormScreen(QString::fromLatin1(ScreenName), WindowKind::SizableNoMaximize) {}
+
+frmChoose::~frmChoose() = default;
+
+void frmChoose::connectHandlers() {
+    // Only a pick from the list counts as a click; typing never completes a name by itself.
+    ui->cboHoro->setCompleter(nullptr);
+    connect(ui->cboHoro, &QComboBox::activated, this, [this] { cboHoro_Click(); });
+    connect(ui->Command1, &QPushButton::clicked, this, &frmChoose::Command1_Click);
+    connect(ui->Command2, &QPushButton::clicked, this, &frmChoose::Command2_Click);
+}
+
+void frmChoose::Form_Load() {
+    appState().MusicRestartPending = true;
+    ui->chkMusic->setCheckState(Qt::Checked);
+    ui->lblDate->setText(QString());
+    ui->cboHoro->clear();
+    ui->cboHoro->addItems(zodiac::signNames());
+    ui->cboHoro->setEditText(QStringLiteral("Aries"));
+}
+
+void frmChoose::Form_Activate() {
+    window()->setWindowTitle(VersionCaption());
+    cboHoro_Click();
+    ui->cboHoro->setFocus();
+}
+
+void frmChoose::cboHoro_Click() {
+    ui->lblDate->setText(zodiac::BirthdayRange(ui->cboHoro->currentText()));
+}
+
+bool frmChoose::musicBoxTicked() const {
+    return ui && ui->chkMusic->checkState() == Qt::Checked;
+}
+
+void frmChoose::Command1_Click() {
+    const QString sign = ui->cboHoro->currentText();
+    if (!zodiac::IsSignName(sign)) {
+        MsgBox(window(), sorryMessage(QStringLiteral(
+                             "Please select a sign before clicking the \"Proceed\" button.")));
+        return;
+    }
+    appState().UserSign = sign;
+    Hide();
+    Screens::instance().get(QStringLiteral("frmPersonal")).Show();
+    // The music follows the box only now, after the personal screen is up.
+    if (musicBoxTicked()) {
+        StartMusic();
+    } else {
+        StopMusic();
+        appState().MusicRestartPending = true;
+    }
+}
+
+void frmChoose::Command2_Click() { ExitProgram(); }
+
+void frmChoose::Form_Unload() { ExitProgram(); }
+
+} // namespace shell
