@@ -1,0 +1,62 @@
+#include "assets/ContentCatalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMutex>
+#include <map>
+
+namespace assets {
+
+QStringList ContentCatalogue::parse(const QString& text, QHash<QString, QString>& entries) {
+    static const QString separator = QStringLiteral(" = ");
+    QStringList faults;
+    const auto lines = QStringView(text).split(QLatin1Char('\n'));
+    for (QStringView line : lines) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const qsizetype at = line.indexOf(separator);
+        if (at <= 0) {
+            faults << line.toString();
+            continue;
+        }
+        const QString key = line.left(at).toString();
+        if (entries.contains(key)) {
+            faults << line.toString();
+            continue;
+        }
+        entries.insert(key, line.mid(at + separator.size()).toString());
+    }
+    return faults;
+}
+
+const ContentCatalogue& ContentCatalogue::folder(const QString& resourceFolder) {
+    static QMutex lock;
+    static std::map<QString, ContentCatalogue> loaded;
+    QMutexLocker guard(&lock);
+    auto found = loaded.find(resourceFolder);
+    if (found != loaded.end())
+        return found->second;
+    ContentCatalogue catalogue;
+    const QDir dir(resourceFolder);
+    const QStringList files = dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+    for (const QString& name : files) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly)) {
+            catalogue.m_faults << dir.filePath(name);
+            continue;
+        }
+        catalogue.m_faults << parse(QString::fromUtf8(file.readAll()), catalogue.m_entries);
+    }
+    return loaded.emplace(resourceFolder, std::move(catalogue)).first->second;
+}
+
+std::optional<QString> ContentCatalogue::entry(const QString& key) const {
+    const auto found = m_entries.constFind(key);
+    if (found == m_entries.constEnd())
+        return std::nullopt;
+    return *found;
+}
+
+} // namespace assets

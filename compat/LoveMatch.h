@@ -1,0 +1,14 @@
+#pragma once
+// The Love Match reading of a couple: one entry for each unordered pair of signs, every
+// section laid out at the pane's width and followed by BlankLine.
+
+#include <QString>
+#include <optional>
+
+namespace compat {
+
+// Either order of the two names gives the same text; a name that is not exactly one of the
+// twelve sign names finds no entry.
+std::optional<QString> BuildLoveMatchText(const QString& userSign, const QString& partnerSign);
+
+} // namespace compat
