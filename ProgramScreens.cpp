@@ -1,7 +1,10 @@
 #include "ProgramScreens.h"
 
+#include "about/frmAbout.h"
+#include "compat/frmLove.h"
+#include "compat/frmMoreinfo.h"
+#include "compat/frmProcessing.h"
 #include "personal/frmPersonal.h"
-#include "shell/PlaceholderScreen.h"
 #include "shell/Screens.h"
 #include "shell/frmChoose.h"
 #include "shell/frmSplash.h"
@@ -13,8 +16,8 @@ void registerProgramScreens() {
     screens.registerScreen(QStringLiteral("frmSplash"), [] { return std::make_unique<shell::frmSplash>(); });
     screens.registerScreen(QStringLiteral("frmChoose"), [] { return std::make_unique<shell::frmChoose>(); });
     screens.registerScreen(QStringLiteral("frmPersonal"), [] { return std::make_unique<personal::frmPersonal>(); });
-    for (const char* name : {"frmMoreinfo", "frmProcessing", "frmLove", "frmAbout"}) {
-        const QString screenName = QString::fromLatin1(name);
-        screens.registerScreen(screenName, [screenName] { return std::make_unique<shell::PlaceholderScreen>(screenName); });
-    }
+    screens.registerScreen(QStringLiteral("frmMoreinfo"), [] { return std::make_unique<compat::frmMoreinfo>(); });
+    screens.registerScreen(QStringLiteral("frmProcessing"), [] { return std::make_unique<compat::frmProcessing>(); });
+    screens.registerScreen(QStringLiteral("frmLove"), [] { return std::make_unique<compat::frmLove>(); });
+    screens.registerScreen(QStringLiteral("frmAbout"), [] { return std::make_unique<about::frmAbout>(); });
 }

@@ -1,0 +1,49 @@
+#include "about/frmAbout.h"
+
+#include "ui_frmAbout.h"
+
+#include "about/HyperLink.h"
+#include "about/SystemInfo.h"
+#include "shell/FormScreenImpl.h"
+
+template class shell::FormScreen<Ui::frmAbout>;
+
+namespace about {
+
+frmAbout::frmAbout()
+    : FormScreen(QString::fromLatin1(ScreenName), shell::WindowKind::FixedDialog),
+      m_system(&platformSystemServices()), m_links(&desktopLinkOpener()) {}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::setServices(SystemServices& system, LinkOpener& links) {
+    m_system = &system;
+    m_links = &links;
+}
+
+QString frmAbout::homePageAddress() { return QStringLiteral("https://zelvoria.example.org/"); }
+
+QString frmAbout::versionLine(const shell::VersionNumbers& version) {
+    return QStringLiteral("Version ") + shell::versionText(version);
+}
+
+void frmAbout::connectHandlers() {
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(ui->cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    connect(ui->Label1, &shell::ClickableLabel::clicked, this, &frmAbout::Label1_Click);
+}
+
+void frmAbout::Form_Load() { ui->cmdOK->setFocus(); }
+
+void frmAbout::Form_Activate() { ui->lblVersion->setText(versionLine(shell::programVersion())); }
+
+void frmAbout::cmdOK_Click() { Unload(); }
+
+void frmAbout::cmdSysInfo_Click() { StartSysInfo(*m_system, window()); }
+
+void frmAbout::Label1_Click() {
+    CHYPERLINK link(*m_links, window());
+    link.ExecuteLink(homePageAddress());
+}
+
+} // namespace about

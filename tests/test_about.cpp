@@ -1,0 +1,255 @@
+#include "ScreenTestSupport.h"
+#include "about/SystemInfo.h"
+#include "about/frmAbout.h"
+#include "shell/MessageBox.h"
+#include "shell/PlaceholderScreen.h"
+#include "shell/Screen.h"
+#include "shell/ScreenWindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QWindow>
+#include <QtTest>
+
+using namespace about;
+using shell::Screens;
+
+namespace {
+
+QList<shell::Message>& messages() {
+    static QList<shell::Message> list;
+    return list;
+}
+
+// The analysis screen the About screen is opened from.
+class BeneathScreen : public shell::PlaceholderScreen {
+public:
+    BeneathScreen() : PlaceholderScreen(QStringLiteral("frmBeneath")) {}
+    int activations = 0;
+    void Form_Activate() override {
+        PlaceholderScreen::Form_Activate();
+        ++activations;
+    }
+};
+
+struct RecordingSystem : SystemServices {
+    bool toolRegistered = true;
+    QStringList starts;
+    bool readRegistryValue(quint32, const QString& keyName, const QString&,
+                           RegistryValue& value) override {
+        if (!toolRegistered || keyName != msinfoKey())
+            return false;
+        value = {REG_SZ_TYPE, QByteArray("/usr/bin/infotool\0", 18)};
+        return true;
+    }
+    bool isNormalFile(const QString&) override { return false; }
+    bool startProgram(const QString& path) override {
+        starts << path;
+        return true;
+    }
+};
+
+struct RecordingOpener : LinkOpener {
+    bool succeeds = true;
+    QStringList opened;
+    bool open(const QString& address) override {
+        opened << address;
+        return succeeds;
+    }
+};
+
+RecordingSystem& fakeSystem() {
+    static RecordingSystem system;
+    return system;
+}
+RecordingOpener& fakeOpener() {
+    static RecordingOpener opener;
+    return opener;
+}
+
+BeneathScreen& beneath() {
+    return static_cast<BeneathScreen&>(Screens::instance().get(QStringLiteral("frmBeneath")));
+}
+frmAbout& aboutScreen() { return Screens::instance().get<frmAbout>(); }
+template <class T>
+T* control(const char* name) {
+    return aboutScreen().window()->findChild<T*>(QString::fromLatin1(name));
+}
+QString versionLabel() { return control<QLabel>("lblVersion")->text(); }
+
+} // namespace
+
+class TestAbout : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        freshProgram();
+        messages().clear();
+        shell::setMessageSink([](QWidget*, const shell::Message& m) { messages() << m; });
+        fakeSystem() = RecordingSystem{};
+        fakeOpener() = RecordingOpener{};
+        auto& screens = Screens::instance();
+        screens.registerScreen(QStringLiteral("frmBeneath"),
+                               [] { return std::make_unique<BeneathScreen>(); });
+        screens.registerScreen(QStringLiteral("frmAbout"), [] {
+            auto screen = std::make_unique<frmAbout>();
+            screen->setServices(fakeSystem(), fakeOpener());
+            return screen;
+        });
+        beneath().Show();
+        QVERIFY(QTest::qWaitForWindowActive(beneath().window()));
+        Screens::instance().get(QStringLiteral("frmAbout")).Show();
+        QVERIFY(QTest::qWaitForWindowActive(aboutScreen().window()));
+    }
+    void cleanupTestCase() {
+        freshProgram();
+        shell::setMessageSink({});
+    }
+
+    void firstAppearance() {
+        shell::ScreenWindow* window = aboutScreen().window();
+        QCOMPARE(versionLabel(), QStringLiteral("Version 3.1.0"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("About Zelvoria"));
+        QCOMPARE(window->windowType(), Qt::Dialog);
+        QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QCOMPARE(window->minimumSize(), QSize(375, 216));
+        QCOMPARE(window->maximumSize(), QSize(375, 216));
+        QCOMPARE(QApplication::focusWidget(), control<QPushButton>("cmdOK"));
+        QCOMPARE(window->defaultButton(), control<QPushButton>("cmdOK"));
+        QCOMPARE(window->cancelButton(), control<QPushButton>("cmdOK"));
+        // The link the label shows is the one a click opens.
+        QCOMPARE(control<QLabel>("Label1")->text(), frmAbout::homePageAddress());
+        // The opener stays usable beneath it.
+        QVERIFY(beneath().isVisible());
+    }
+
+    void versionLine_data() {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<int>("revision");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("this release") << 3 << 1 << 0 << "Version 3.1.0";
+        QTest::newRow("two-digit numbers") << 10 << 0 << 12 << "Version 10.0.12";
+    }
+    void versionLine() {
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(int, revision);
+        QFETCH(QString, line);
+        QCOMPARE(frmAbout::versionLine({major, minor, revision}), line);
+    }
+
+    void versionRefreshedOnEveryActivation() {
+        control<QLabel>("lblVersion")->setText(QStringLiteral("stale"));
+        beneath().window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(beneath().window()));
+        QCOMPARE(versionLabel(), QStringLiteral("stale"));
+        aboutScreen().window()->activateWindow(); // the user clicks the About box again
+        QVERIFY(QTest::qWaitForWindowActive(aboutScreen().window()));
+        QCOMPARE(versionLabel(), QStringLiteral("Version 3.1.0"));
+    }
+
+    void askingAgainBringsTheOneInstanceToTheFront() {
+        shell::ScreenWindow* first = aboutScreen().window();
+        first->setProperty("marker", true);
+        beneath().window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(beneath().window()));
+        Screens::instance().get(QStringLiteral("frmAbout")).Show();
+        QVERIFY(QTest::qWaitForWindowActive(first));
+        QCOMPARE(aboutScreen().window(), first);
+        QVERIFY(first->property("marker").toBool());
+        int aboutWindows = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            aboutWindows += w->isVisible() && w->objectName() == QStringLiteral("frmAbout");
+        QCOMPARE(aboutWindows, 1);
+    }
+
+    void closingUnloadsAndReactivatesTheScreenBeneath_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("OK clicked") << "click";
+        QTest::newRow("Enter") << "enter";
+        QTest::newRow("Esc") << "escape";
+        QTest::newRow("close box") << "close";
+        QTest::newRow("closed by the window system") << "system";
+    }
+    void closingUnloadsAndReactivatesTheScreenBeneath() {
+        QFETCH(QString, how);
+        aboutScreen().window()->setProperty("marker", true);
+        const int activationsBefore = beneath().activations;
+        QWidget* focus = QApplication::focusWidget();
+        if (how == QLatin1String("click"))
+            QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
+        else if (how == QLatin1String("enter"))
+            QTest::keyClick(focus, Qt::Key_Return);
+        else if (how == QLatin1String("escape"))
+            QTest::keyClick(focus, Qt::Key_Escape);
+        else if (how == QLatin1String("close"))
+            aboutScreen().window()->close();
+        else
+            aboutScreen().window()->windowHandle()->close();
+        QTRY_VERIFY(!aboutScreen().isLoaded());
+        QCOMPARE(beneath().activations, activationsBefore + 1);
+        QCOMPARE(Screens::instance().activeScreen(), &beneath());
+        QVERIFY(beneath().isVisible());
+        QVERIFY(fakeSystem().starts.isEmpty());
+
+        // The next request builds it afresh.
+        aboutScreen().Show();
+        QVERIFY(QTest::qWaitForWindowActive(aboutScreen().window()));
+        QVERIFY(!aboutScreen().window()->property("marker").isValid());
+        QCOMPARE(versionLabel(), QStringLiteral("Version 3.1.0"));
+    }
+
+    void enterOnSystemInfoStartsTheTool_data() {
+        QTest::addColumn<bool>("byAccessKey");
+        QTest::newRow("Enter while focused") << false;
+        QTest::newRow("Alt+S") << true;
+    }
+    void enterOnSystemInfoStartsTheTool() {
+        QFETCH(bool, byAccessKey);
+        auto* sysInfo = control<QPushButton>("cmdSysInfo");
+        if (byAccessKey) {
+            QTest::keyClick(aboutScreen().window(), Qt::Key_S, Qt::AltModifier);
+        } else {
+            sysInfo->setFocus();
+            QTest::keyClick(sysInfo, Qt::Key_Return);
+        }
+        QTRY_COMPARE(fakeSystem().starts, QStringList{QStringLiteral("/usr/bin/infotool")});
+        QTest::qWait(150);
+        QVERIFY(aboutScreen().isVisible());
+        QVERIFY(messages().isEmpty());
+    }
+
+    void systemInfoUnavailable() {
+        fakeSystem().toolRegistered = false;
+        control<QPushButton>("cmdSysInfo")->click();
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(messages()[0].text,
+                 QStringLiteral("System Information Is Unavailable At This Time"));
+        QCOMPARE(messages()[0].title, QStringLiteral("Zelvoria"));
+        QVERIFY(aboutScreen().isVisible());
+    }
+
+    void clickingTheAddressOpensIt_data() {
+        QTest::addColumn<bool>("succeeds");
+        QTest::addColumn<int>("warnings");
+        QTest::newRow("opened") << true << 0;
+        QTest::newRow("no handler") << false << 1;
+    }
+    void clickingTheAddressOpensIt() {
+        QFETCH(bool, succeeds);
+        QFETCH(int, warnings);
+        fakeOpener().succeeds = succeeds;
+        QTest::mouseClick(control<QLabel>("Label1"), Qt::LeftButton);
+        QCOMPARE(fakeOpener().opened, QStringList{frmAbout::homePageAddress()});
+        QCOMPARE(messages().size(), warnings);
+        if (warnings) {
+            QCOMPARE(messages()[0].text, QStringLiteral("Error jumping to:") + frmAbout::homePageAddress());
+            QCOMPARE(messages()[0].icon, shell::MessageIcon::Warning);
+        }
+        QVERIFY(aboutScreen().isVisible());
+    }
+};
+
+QTEST_MAIN(TestAbout)
+#include "test_about.moc"

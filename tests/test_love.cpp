@@ -1,0 +1,267 @@
+#include "ScreenTestSupport.h"
+#include "compat/LoveMatch.h"
+#include "compat/SignGuides.h"
+#include "compat/frmLove.h"
+#include "shell/AppState.h"
+#include "shell/ClickableLabel.h"
+#include "shell/PlaceholderScreen.h"
+#include "shell/ScreenWindow.h"
+#include "shell/SvgPicture.h"
+#include "shell/TextPane.h"
+#include "shell/Version.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace shell;
+using namespace compat;
+
+namespace {
+
+frmLove& love() { return Screens::instance().get<frmLove>(); }
+template <class T>
+T* control(const QString& name) {
+    return love().window()->findChild<T*>(name);
+}
+QRadioButton* option(int n) { return control<QRadioButton>(QStringLiteral("Option%1").arg(n)); }
+QString pane() { return control<TextPane>(QStringLiteral("txtContent"))->text(); }
+QString headline() { return control<QLabel>(QStringLiteral("lblPartHoro"))->text(); }
+bool visible(const char* name) {
+    Screen* screen = Screens::instance().existing(QString::fromLatin1(name));
+    return screen && screen->isVisible();
+}
+void setPair(const char* user, const char* partner, const char* gender) {
+    appState().UserSign = QString::fromLatin1(user);
+    appState().PartnerSign = QString::fromLatin1(partner);
+    appState().PartnerGender = QString::fromLatin1(gender);
+}
+// What the progress screen's hand-over does.
+void handOver() {
+    love().ensureLoaded();
+    love().Form_Load();
+    love().Show();
+}
+
+// The five topic texts of a valid pair, in option order.
+QStringList topicsOf(const QString& user, const QString& partner, const QString& gender) {
+    return {*BuildLoveMatchText(user, partner), *BuildDosAndDontsText(partner),
+            *BuildDateGuideText(partner), *BuildGiftGuideText(partner, gender),
+            BuildLoveRatingsText()};
+}
+QStringList shownTopics() {
+    QStringList texts;
+    for (int n = 1; n <= 5; ++n) {
+        option(n)->click();
+        texts << pane();
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestLove : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        freshProgram();
+        appState() = AppState{};
+        auto& screens = Screens::instance();
+        screens.registerScreen(QStringLiteral("frmLove"), [] { return std::make_unique<frmLove>(); });
+        for (const char* name : {"frmPersonal", "frmChoose", "frmAbout"}) {
+            const QString n = QString::fromLatin1(name);
+            screens.registerScreen(n, [n] { return std::make_unique<PlaceholderScreen>(n); });
+        }
+        setPair("Aries", "Aquarius", "She");
+        handOver();
+        QVERIFY(QTest::qWaitForWindowActive(love().window()));
+    }
+    void cleanupTestCase() { freshProgram(); }
+
+    void firstActivation() {
+        QVERIFY(option(1)->isChecked());
+        QTRY_COMPARE(QApplication::focusWidget(), option(1));
+        QCOMPARE(pane(), *BuildLoveMatchText(QStringLiteral("Aries"), QStringLiteral("Aquarius")));
+        QCOMPARE(headline(), QStringLiteral("Aquarius ..."));
+        QCOMPARE(control<QLabel>(QStringLiteral("Label11"))->text(), QStringLiteral("In Love With A "));
+        QCOMPARE(love().window()->windowTitle(), VersionCaption());
+        QVERIFY(!(love().window()->windowFlags() & Qt::WindowMaximizeButtonHint));
+        auto* heart = control<SvgPicture>(QStringLiteral("Image1"));
+        QCOMPARE(heart->source(), QStringLiteral(":/pictures/heart.svg"));
+        QVERIFY(heart->isValid());
+    }
+
+    void topicsAndTheirKeys_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Love Match") << 1 << "&Love Match" << int(Qt::Key_L);
+        QTest::newRow("Do's and Dont's") << 2 << "&Do's and Dont's" << int(Qt::Key_D);
+        QTest::newRow("Date Guide") << 3 << "Da&te Guide" << int(Qt::Key_T);
+        QTest::newRow("Gift Guide") << 4 << "&Gift Guide" << int(Qt::Key_G);
+        QTest::newRow("Love Ratings") << 5 << "Love &Ratings" << int(Qt::Key_R);
+    }
+    void topicsAndTheirKeys() {
+        QFETCH(int, n);
+        QFETCH(QString, caption);
+        QFETCH(int, key);
+        // "Do's and Dont's" is laid out on two rows, broken where the words part.
+        QCOMPARE(option(n)->text().replace(QLatin1Char('\n'), QLatin1Char(' ')), caption);
+        QCOMPARE(option(n)->cursor().shape(), Qt::PointingHandCursor);
+        const QString expected = topicsOf(QStringLiteral("Aries"), QStringLiteral("Aquarius"),
+                                          QStringLiteral("She"))[n - 1];
+        if (n == 1)
+            option(5)->click();
+        QTest::keyClick(love().window(), Qt::Key(key), Qt::AltModifier);
+        QTRY_VERIFY(option(n)->isChecked());
+        QTRY_COMPARE(pane(), expected);
+        for (int other = 1; other <= 5; ++other)
+            QCOMPARE(option(other)->isChecked(), other == n);
+    }
+
+    void optionsOnlyCopyTheStoredTexts() {
+        const QStringList built = topicsOf(QStringLiteral("Aries"), QStringLiteral("Aquarius"),
+                                           QStringLiteral("She"));
+        setPair("Leo", "Pisces", "He"); // not seen until the next activation
+        QCOMPARE(shownTopics(), built);
+        option(1)->click();
+        QCOMPARE(pane(), built[0]);
+        QCOMPARE(headline(), QStringLiteral("Aquarius ..."));
+    }
+
+    void arrowKeysWalkTheTopics() {
+        option(1)->setFocus();
+        QTest::keyClick(option(1), Qt::Key_Down);
+        QTRY_VERIFY(option(2)->isChecked());
+        QCOMPARE(pane(), *BuildDosAndDontsText(QStringLiteral("Aquarius")));
+    }
+
+    void everyActivationRebuildsFromTheState() {
+        option(4)->click();
+        love().Hide();
+        setPair("Capricorn", "Leo", "He");
+        handOver();
+        QVERIFY(option(1)->isChecked());
+        QCOMPARE(headline(), QStringLiteral("Leo ..."));
+        QCOMPARE(pane(), *BuildLoveMatchText(QStringLiteral("Capricorn"), QStringLiteral("Leo")));
+        QCOMPARE(shownTopics(),
+                 topicsOf(QStringLiteral("Capricorn"), QStringLiteral("Leo"), QStringLiteral("He")));
+    }
+
+    void backFromAnotherWindowStartsOnLoveMatch_data() {
+        QTest::addColumn<bool>("byClosingAbout");
+        QTest::newRow("About closed") << true;
+        QTest::newRow("love screen clicked, About left open") << false;
+    }
+    void backFromAnotherWindowStartsOnLoveMatch() {
+        QFETCH(bool, byClosingAbout);
+        option(4)->click();
+        QCOMPARE(pane(), *BuildGiftGuideText(QStringLiteral("Aquarius"), QStringLiteral("She")));
+        control<QPushButton>(QStringLiteral("Command8"))->click();
+        Screen& about = Screens::instance().get(QStringLiteral("frmAbout"));
+        QVERIFY(about.isVisible());
+        QVERIFY(love().isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(about.window()));
+        setPair("Gemini", "Virgo", "He"); // as if changed elsewhere meanwhile
+        if (byClosingAbout) {
+            about.Unload();
+        } else {
+            love().window()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(love().window()));
+        }
+        QTRY_VERIFY(option(1)->isChecked());
+        QVERIFY(!option(4)->isChecked());
+        QCOMPARE(pane(), *BuildLoveMatchText(QStringLiteral("Gemini"), QStringLiteral("Virgo")));
+        QCOMPARE(headline(), QStringLiteral("Virgo ..."));
+    }
+
+    // Values the other screens never let through: the topics keyed by them keep their texts.
+    void invalidValuesKeepWhatWasBuilt_data() {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("partner");
+        QTest::addColumn<QString>("gender");
+        QTest::addColumn<QString>("rebuilt"); // per topic: n new pair, k kept
+        QTest::newRow("user sign in small letters") << "leo" << "Taurus" << "He" << "knnnn";
+        QTest::newRow("partner sign in small letters") << "Leo" << "taurus" << "He" << "kkkkn";
+        QTest::newRow("partner sign with a blank") << "Leo" << "Taurus " << "He" << "kkkkn";
+        QTest::newRow("gender in small letters") << "Leo" << "Taurus" << "he" << "nnnkn";
+        QTest::newRow("no gender") << "Leo" << "Taurus" << "" << "nnnkn";
+    }
+    void invalidValuesKeepWhatWasBuilt() {
+        QFETCH(QString, user);
+        QFETCH(QString, partner);
+        QFETCH(QString, gender);
+        QFETCH(QString, rebuilt);
+        const QStringList before = topicsOf(QStringLiteral("Aries"), QStringLiteral("Aquarius"),
+                                            QStringLiteral("She"));
+        const QStringList after = topicsOf(QStringLiteral("Leo"), QStringLiteral("Taurus"),
+                                           QStringLiteral("He"));
+        love().Hide();
+        appState().UserSign = user;
+        appState().PartnerSign = partner;
+        appState().PartnerGender = gender;
+        handOver();
+        QCOMPARE(headline(), partner + QStringLiteral(" ..."));
+        QCOMPARE(love().window()->windowTitle(), VersionCaption());
+        const QStringList shown = shownTopics();
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(shown[i], rebuilt[i] == QLatin1Char('n') ? after[i] : before[i]);
+    }
+
+    void nothingBuiltYetLeavesEmptyTexts() {
+        freshProgram();
+        Screens::instance().registerScreen(QStringLiteral("frmLove"),
+                                           [] { return std::make_unique<frmLove>(); });
+        setPair("Aries", "Ophiuchus", "She");
+        handOver();
+        QVERIFY(option(1)->isChecked());
+        QCOMPARE(shownTopics(), (QStringList{{}, {}, {}, {}, BuildLoveRatingsText()}));
+    }
+
+    void navigation_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("loveStays");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("Command6") << "Command6" << "" << "frmPersonal" << false << false;
+        QTest::newRow("Label6") << "Label6" << "Personal Analysis" << "frmPersonal" << false << false;
+        QTest::newRow("Command10") << "Command10" << "" << "frmChoose" << false << false;
+        QTest::newRow("Label10") << "Label10" << "Main Menu" << "frmChoose" << false << false;
+        QTest::newRow("Command8") << "Command8" << "" << "frmAbout" << true << false;
+        QTest::newRow("Label8") << "Label8" << "About" << "frmAbout" << true << false;
+        QTest::newRow("Command9") << "Command9" << "" << "" << true << true;
+        QTest::newRow("Label9") << "Label9" << "Exit" << "" << true << true;
+    }
+    void navigation() {
+        QFETCH(QString, control);
+        QFETCH(QString, caption);
+        QFETCH(QString, target);
+        QFETCH(bool, loveStays);
+        QFETCH(bool, ends);
+        if (auto* label = ::control<ClickableLabel>(control)) {
+            QCOMPARE(label->text(), caption);
+            QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+            QTest::mouseClick(label, Qt::LeftButton);
+        } else {
+            ::control<QPushButton>(control)->click();
+        }
+        if (!target.isEmpty()) {
+            QVERIFY(visible(target.toLatin1().constData()));
+            QCOMPARE(Screens::instance().activeScreen()->name(), target);
+        }
+        QCOMPARE(love().isVisible(), loveStays);
+        QCOMPARE(programEndLog().ends, ends ? 1 : 0);
+        QCOMPARE(programEndLog().musicShutdowns, ends ? 1 : 0);
+    }
+
+    void closingEndsTheProgram() {
+        love().window()->close();
+        QCOMPARE(programEndLog().musicShutdowns, 1);
+        QCOMPARE(programEndLog().ends, 1);
+    }
+};
+
+QTEST_MAIN(TestLove)
+#include "test_love.moc"
