@@ -2,7 +2,7 @@
 #include "about/SystemInfo.h"
 #include "about/frmAbout.h"
 #include "shell/MessageBox.h"
-#include "shell/PlaceholderScreen.h"
+#include "StandInScreen.h"
 #include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
 
@@ -22,12 +22,12 @@ QList<shell::Message>& messages() {
 }
 
 // The analysis screen the About screen is opened from.
-class BeneathScreen : public shell::PlaceholderScreen {
+class BeneathScreen : public StandInScreen {
 public:
-    BeneathScreen() : PlaceholderScreen(QStringLiteral("frmBeneath")) {}
+    BeneathScreen() : StandInScreen(QStringLiteral("frmBeneath")) {}
     int activations = 0;
     void Form_Activate() override {
-        PlaceholderScreen::Form_Activate();
+        StandInScreen::Form_Activate();
         ++activations;
     }
 };

@@ -1,7 +1,7 @@
 #include "ScreenTestSupport.h"
 #include "shell/AppState.h"
 #include "shell/MessageBox.h"
-#include "shell/PlaceholderScreen.h"
+#include "StandInScreen.h"
 #include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/Version.h"
@@ -50,7 +50,7 @@ private slots:
         Screens::instance().registerScreen(QStringLiteral("frmChoose"),
                                            [] { return std::make_unique<frmChoose>(); });
         Screens::instance().registerScreen(QStringLiteral("frmPersonal"), [] {
-            return std::make_unique<PlaceholderScreen>(QStringLiteral("frmPersonal"));
+            return std::make_unique<StandInScreen>(QStringLiteral("frmPersonal"));
         });
         chooser().Show();
         QVERIFY(QTest::qWaitForWindowActive(chooser().window()));

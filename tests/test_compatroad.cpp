@@ -9,7 +9,7 @@
 #include "shell/AppState.h"
 #include "shell/ClickableLabel.h"
 #include "shell/MessageBox.h"
-#include "shell/PlaceholderScreen.h"
+#include "StandInScreen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/TextPane.h"
 #include "shell/frmChoose.h"
@@ -121,7 +121,7 @@ private slots:
         screens.registerScreen(QStringLiteral("frmLove"), [] { return std::make_unique<frmLove>(); });
         for (const char* name : {"frmPersonal", "frmAbout"}) {
             const QString n = QString::fromLatin1(name);
-            screens.registerScreen(n, [n] { return std::make_unique<PlaceholderScreen>(n); });
+            screens.registerScreen(n, [n] { return std::make_unique<StandInScreen>(n); });
         }
         chooser().Show();
     }

@@ -4,7 +4,7 @@
 #include "compat/frmLove.h"
 #include "shell/AppState.h"
 #include "shell/ClickableLabel.h"
-#include "shell/PlaceholderScreen.h"
+#include "StandInScreen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/SvgPicture.h"
 #include "shell/TextPane.h"
@@ -71,7 +71,7 @@ private slots:
         screens.registerScreen(QStringLiteral("frmLove"), [] { return std::make_unique<frmLove>(); });
         for (const char* name : {"frmPersonal", "frmChoose", "frmAbout"}) {
             const QString n = QString::fromLatin1(name);
-            screens.registerScreen(n, [n] { return std::make_unique<PlaceholderScreen>(n); });
+            screens.registerScreen(n, [n] { return std::make_unique<StandInScreen>(n); });
         }
         setPair("Aries", "Aquarius", "She");
         handOver();

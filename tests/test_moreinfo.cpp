@@ -3,7 +3,7 @@
 #include "compat/frmProcessing.h"
 #include "shell/AppState.h"
 #include "shell/MessageBox.h"
-#include "shell/PlaceholderScreen.h"
+#include "StandInScreen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/Version.h"
 
@@ -64,7 +64,7 @@ private slots:
         screens.registerScreen(QStringLiteral("frmProcessing"), [] { return std::make_unique<frmProcessing>(); });
         for (const char* name : {"frmPersonal", "frmLove"}) {
             const QString n = QString::fromLatin1(name);
-            screens.registerScreen(n, [n] { return std::make_unique<PlaceholderScreen>(n); });
+            screens.registerScreen(n, [n] { return std::make_unique<StandInScreen>(n); });
         }
         screens.get(QStringLiteral("frmPersonal")).Show();
         enterFromThePersonalScreen();

@@ -4,7 +4,7 @@
 #include "shell/AppState.h"
 #include "shell/ClickableLabel.h"
 #include "shell/Fonts.h"
-#include "shell/PlaceholderScreen.h"
+#include "StandInScreen.h"
 #include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/SvgPicture.h"
@@ -27,9 +27,9 @@ using personal::frmPersonal;
 namespace {
 
 // The partner screen as far as this screen sees it: its Form_Load is the reset.
-class PartnerStandIn : public PlaceholderScreen {
+class PartnerStandIn : public StandInScreen {
 public:
-    PartnerStandIn() : PlaceholderScreen(QStringLiteral("frmMoreinfo")) {}
+    PartnerStandIn() : StandInScreen(QStringLiteral("frmMoreinfo")) {}
     int loads = 0;
     void Form_Load() override { ++loads; }
 };
@@ -99,7 +99,7 @@ private slots:
         screens.registerScreen(QStringLiteral("frmMoreinfo"),
                                [] { return std::make_unique<PartnerStandIn>(); });
         screens.registerScreen(QStringLiteral("frmAbout"), [] {
-            return std::make_unique<PlaceholderScreen>(QStringLiteral("frmAbout"));
+            return std::make_unique<StandInScreen>(QStringLiteral("frmAbout"));
         });
         screen("frmChoose").Show();
         QVERIFY(QTest::qWaitForWindowActive(screen("frmChoose").window()));

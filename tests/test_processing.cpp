@@ -1,7 +1,7 @@
 #include "ScreenTestSupport.h"
 #include "compat/frmProcessing.h"
 #include "shell/AppState.h"
-#include "shell/PlaceholderScreen.h"
+#include "StandInScreen.h"
 #include "shell/ScreenWindow.h"
 
 #include <QLabel>
@@ -14,9 +14,9 @@ using compat::frmProcessing;
 namespace {
 
 // Stands in for the love screen and records how the progress screen hands over to it.
-class LoveStandIn : public PlaceholderScreen {
+class LoveStandIn : public StandInScreen {
 public:
-    LoveStandIn() : PlaceholderScreen(QStringLiteral("frmLove")) {}
+    LoveStandIn() : StandInScreen(QStringLiteral("frmLove")) {}
     int loads = 0, activations = 0;
     bool visibleAtLoad = true;
     bool processingHiddenAtLoad = false;
@@ -27,7 +27,7 @@ public:
     }
     void Form_Activate() override {
         ++activations;
-        PlaceholderScreen::Form_Activate();
+        StandInScreen::Form_Activate();
     }
 };
 
@@ -170,7 +170,7 @@ private slots:
 
     void everyActivationRestartsTheCount() {
         Screens::instance().registerScreen(QStringLiteral("frmAbout"), [] {
-            return std::make_unique<PlaceholderScreen>(QStringLiteral("frmAbout"));
+            return std::make_unique<StandInScreen>(QStringLiteral("frmAbout"));
         });
         processing().ensureLoaded();
         record();
