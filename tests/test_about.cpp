@@ -1,3 +1,4 @@
+#include "MessageRecorder.h"
 #include "ScreenTestSupport.h"
 #include "about/SystemInfo.h"
 #include "about/frmAbout.h"
@@ -15,11 +16,6 @@ using namespace about;
 using shell::Screens;
 
 namespace {
-
-QList<shell::Message>& messages() {
-    static QList<shell::Message> list;
-    return list;
-}
 
 // The analysis screen the About screen is opened from.
 class BeneathScreen : public StandInScreen {
@@ -84,8 +80,7 @@ class TestAbout : public QObject {
 private slots:
     void init() {
         freshProgram();
-        messages().clear();
-        shell::setMessageSink([](QWidget*, const shell::Message& m) { messages() << m; });
+        recordMessages();
         fakeSystem() = RecordingSystem{};
         fakeOpener() = RecordingOpener{};
         auto& screens = Screens::instance();

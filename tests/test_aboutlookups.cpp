@@ -1,3 +1,4 @@
+#include "MessageRecorder.h"
 #include "about/HyperLink.h"
 #include "about/RegistryStandIn.h"
 #include "about/SystemInfo.h"
@@ -14,11 +15,6 @@
 using namespace about;
 
 namespace {
-
-QList<shell::Message>& messages() {
-    static QList<shell::Message> list;
-    return list;
-}
 
 QByteArray zeroTerminated(const QByteArray& text) { return text + QByteArray(1, '\0'); }
 
@@ -83,8 +79,7 @@ class TestAboutLookups : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        messages().clear();
-        shell::setMessageSink([](QWidget*, const shell::Message& m) { messages() << m; });
+        recordMessages();
     }
     void cleanupTestCase() { shell::setMessageSink({}); }
 

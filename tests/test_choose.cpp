@@ -1,3 +1,4 @@
+#include "MessageRecorder.h"
 #include "ScreenTestSupport.h"
 #include "shell/AppState.h"
 #include "shell/MessageBox.h"
@@ -17,11 +18,6 @@
 using namespace shell;
 
 namespace {
-QList<Message>& messages() {
-    static QList<Message> list;
-    return list;
-}
-
 frmChoose& chooser() { return Screens::instance().get<frmChoose>(); }
 template <class T>
 T* control(const char* name) {
@@ -45,8 +41,7 @@ private slots:
     void init() {
         freshProgram();
         appState() = AppState{};
-        messages().clear();
-        setMessageSink([](QWidget*, const Message& m) { messages() << m; });
+        recordMessages();
         Screens::instance().registerScreen(QStringLiteral("frmChoose"),
                                            [] { return std::make_unique<frmChoose>(); });
         Screens::instance().registerScreen(QStringLiteral("frmPersonal"), [] {

@@ -1,5 +1,6 @@
 // The compatibility road from the main menu to the five love topics and back, with the real
 // chooser, partner, progress and love screens.
+#include "MessageRecorder.h"
 #include "ScreenTestSupport.h"
 #include "compat/LoveMatch.h"
 #include "compat/SignGuides.h"
@@ -25,11 +26,6 @@ using namespace shell;
 using namespace compat;
 
 namespace {
-
-QList<Message>& messages() {
-    static QList<Message> list;
-    return list;
-}
 
 template <class T>
 T* find(Screen& screen, const char* name) {
@@ -112,8 +108,7 @@ private slots:
     void init() {
         freshProgram();
         appState() = AppState{};
-        messages().clear();
-        setMessageSink([](QWidget*, const Message& m) { messages() << m; });
+        recordMessages();
         auto& screens = Screens::instance();
         screens.registerScreen(QStringLiteral("frmChoose"), [] { return std::make_unique<frmChoose>(); });
         screens.registerScreen(QStringLiteral("frmMoreinfo"), [] { return std::make_unique<frmMoreinfo>(); });

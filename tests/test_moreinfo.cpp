@@ -1,3 +1,4 @@
+#include "MessageRecorder.h"
 #include "ScreenTestSupport.h"
 #include "compat/frmMoreinfo.h"
 #include "compat/frmProcessing.h"
@@ -19,11 +20,6 @@ using compat::frmMoreinfo;
 using compat::frmProcessing;
 
 namespace {
-
-QList<Message>& messages() {
-    static QList<Message> list;
-    return list;
-}
 
 frmMoreinfo& partner() { return Screens::instance().get<frmMoreinfo>(); }
 template <class T>
@@ -57,8 +53,7 @@ private slots:
         freshProgram();
         appState() = AppState{};
         appState().UserSign = QStringLiteral("Leo");
-        messages().clear();
-        setMessageSink([](QWidget*, const Message& m) { messages() << m; });
+        recordMessages();
         auto& screens = Screens::instance();
         screens.registerScreen(QStringLiteral("frmMoreinfo"), [] { return std::make_unique<frmMoreinfo>(); });
         screens.registerScreen(QStringLiteral("frmProcessing"), [] { return std::make_unique<frmProcessing>(); });
