@@ -4,6 +4,8 @@
 #include "compat/frmLove.h"
 #include "compat/frmMoreinfo.h"
 #include "compat/frmProcessing.h"
+#include "music/FluidSequencer.h"
+#include "music/frmMusic.h"
 #include "personal/frmPersonal.h"
 #include "shell/Screens.h"
 #include "shell/frmChoose.h"
@@ -20,4 +22,5 @@ void registerProgramScreens() {
     screens.registerScreen(QStringLiteral("frmProcessing"), [] { return std::make_unique<compat::frmProcessing>(); });
     screens.registerScreen(QStringLiteral("frmLove"), [] { return std::make_unique<compat::frmLove>(); });
     screens.registerScreen(QStringLiteral("frmAbout"), [] { return std::make_unique<about::frmAbout>(); });
+    music::installMusic([] { return std::make_unique<music::FluidSequencer>(); });
 }

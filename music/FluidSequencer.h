@@ -32,8 +32,10 @@ public:
         QString soundFont;         // empty: the system's General MIDI soundfont
         Output output = Output::System;
         double virtualSpeed = 1.0; // how much faster than real time the virtual output runs
+        // A song still playing after this long (a damaged file can keep going) is stopped and
+        // reported as ended.
         std::chrono::milliseconds maxSongLength = std::chrono::minutes(6);
-        std::chrono::milliseconds pollInterval = std::chrono::milliseconds(150);
+        std::chrono::milliseconds pollInterval = std::chrono::milliseconds(150); // for the end of a song
     };
 
     explicit FluidSequencer(QObject* parent = nullptr);
@@ -57,9 +59,9 @@ public:
     static bool isStandardMidiFile(const QByteArray& data);
     static constexpr qsizetype kMaxFileSize = 4 * 1024 * 1024;
 
+private:
     struct Engine;
 
-private:
     void open();
     void play();
     void stop();

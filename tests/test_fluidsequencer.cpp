@@ -1,0 +1,325 @@
+#include "music/FluidSequencer.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <chrono>
+#include <cmath>
+#include <future>
+#include <memory>
+
+using music::FluidSequencer;
+using namespace std::chrono_literals;
+
+namespace {
+
+QByteArray be(quint32 value, int bytes) {
+    QByteArray out;
+    for (int i = bytes - 1; i >= 0; --i)
+        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+    return out;
+}
+
+QByteArray chunk(const char* id, const QByteArray& body) {
+    return QByteArray(id) + be(static_cast<quint32>(body.size()), 4) + body;
+}
+
+QByteArray header(quint32 format, quint32 tracks, quint32 division = 480) {
+    return chunk("MThd", be(format, 2) + be(tracks, 2) + be(division, 2));
+}
+
+const QByteArray kEndOfTrack = QByteArray::fromHex("00ff2f00");
+
+// `count` quarter notes at 120 beats a minute, the note-offs in running status.
+QByteArray melody(int count) {
+    QByteArray body = QByteArray::fromHex("00c000");
+    for (int i = 0; i < count; ++i) {
+        const char key = static_cast<char>(60 + (i * 4) % 12);
+        body += QByteArray::fromHex("0090") + key + char(100) + QByteArray::fromHex("8360") + key + char(0);
+    }
+    return body + kEndOfTrack;
+}
+
+QByteArray song(int notes) {
+    return header(0, 1) + chunk("MTrk", melody(notes));
+}
+
+QString generatedSong() {
+    return QFINDTESTDATA("../assets/music/song1.msc");
+}
+
+FluidSequencer::Options virtualOutput(double speed = 1.0) {
+    FluidSequencer::Options options;
+    options.output = FluidSequencer::Output::Virtual;
+    options.virtualSpeed = speed;
+    options.pollInterval = 20ms;
+    return options;
+}
+
+void openAndPlay(FluidSequencer& player, const QString& file, const QString& deviceType = QStringLiteral("Sequencer")) {
+    player.sendCommand(QStringLiteral("Close"));
+    player.setDeviceType(deviceType);
+    player.setFileName(file);
+    player.sendCommand(QStringLiteral("Open"));
+    player.sendCommand(QStringLiteral("Play"));
+}
+
+} // namespace
+
+class TestFluidSequencer : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QString write(const QString& name, const QByteArray& data) {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    std::future<std::vector<float>> m_rendering;
+
+private slots:
+    // Rendering a whole song takes a few seconds of work: it goes on beside the other tests,
+    // which mostly wait, and is looked at last.
+    void initTestCase() {
+        QVERIFY(!generatedSong().isEmpty());
+        m_rendering = std::async(std::launch::async, [] { return music::renderSong(generatedSong()); });
+    }
+
+    void recognisesStandardMidiFiles_data() {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<bool>("valid");
+        const QByteArray track = melody(3);
+        QTest::newRow("one track") << song(3) << true;
+        QTest::newRow("two tracks, format 1") << header(1, 2) + chunk("MTrk", track) + chunk("MTrk", track) << true;
+        QTest::newRow("unknown chunk skipped") << header(0, 1) + chunk("XTRA", "abc") + chunk("MTrk", track) << true;
+        QTest::newRow("sysex and meta text") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("00f0037e7ff7" "00ff0103616263") + track) << true;
+        QTest::newRow("no end-of-track event") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("00903c40" "603c00")) << true;
+        QFile generated(generatedSong());
+        QTest::newRow("generated song") << (generated.open(QIODevice::ReadOnly) ? generated.readAll() : QByteArray()) << true;
+
+        QTest::newRow("empty") << QByteArray() << false;
+        QTest::newRow("text") << QByteArray("This is not music at all, only some words.") << false;
+        QTest::newRow("wave header") << QByteArray("RIFF") + song(3).mid(4) << false;
+        QTest::newRow("header only") << header(0, 1) << false;
+        QTest::newRow("format 3") << header(3, 1) + chunk("MTrk", track) << false;
+        QTest::newRow("no tracks") << header(0, 0) + chunk("MTrk", track) << false;
+        QTest::newRow("division zero") << header(0, 1, 0) + chunk("MTrk", track) << false;
+        QTest::newRow("fewer tracks than declared") << header(1, 2) + chunk("MTrk", track) << false;
+        QTest::newRow("track longer than file") << song(3).chopped(5) << false;
+        QTest::newRow("running status with no status") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("003c40") + kEndOfTrack) << false;
+        QTest::newRow("data byte above 127") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("00903c90") + kEndOfTrack) << false;
+        QTest::newRow("meta length past the chunk") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("00ff0140616263")) << false;
+        QTest::newRow("system message in a track") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("00f8") + kEndOfTrack) << false;
+        QTest::newRow("over the size limit") << song(3) + QByteArray(FluidSequencer::kMaxFileSize, '\0') << false;
+    }
+    void recognisesStandardMidiFiles() {
+        QFETCH(QByteArray, data);
+        QFETCH(bool, valid);
+        QCOMPARE(FluidSequencer::isStandardMidiFile(data), valid);
+    }
+
+    void renderingFailsQuietly_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("soundFont");
+        QTest::newRow("missing file") << m_dir.filePath("absent.msc") << QString();
+        QTest::newRow("garbage file") << write("garbage.msc", QByteArray(3000, 'x')) << QString();
+        QTest::newRow("missing soundfont") << write("short.msc", song(2)) << m_dir.filePath("absent.sf2");
+        QTest::newRow("song as soundfont") << write("short.msc", song(2)) << write("short.sf2", song(2));
+    }
+    void renderingFailsQuietly() {
+        QFETCH(QString, file);
+        QFETCH(QString, soundFont);
+        QVERIFY(music::renderSong(file, soundFont).empty());
+    }
+
+    void renderingStopsAtTheLimit() {
+        const std::vector<float> audio = music::renderSong(generatedSong(), {}, 1.5);
+        QCOMPARE(audio.size(), static_cast<std::size_t>(1.5 * music::kRenderSampleRate) * 2);
+    }
+
+    // Whatever is wrong with the request, the player stays closed and silent, and the synth is
+    // not even started.
+    void refusesToOpen_data() {
+        QTest::addColumn<QString>("deviceType");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("other device type") << "CDAudio" << write("good.msc", song(4));
+        QTest::newRow("missing file") << "Sequencer" << m_dir.filePath("song99.msc");
+        QTest::newRow("garbage renamed") << "Sequencer" << write("garbage.msc", QByteArray(3000, 'x'));
+        QTest::newRow("truncated song") << "Sequencer" << write("cut.msc", song(4).chopped(6));
+        QTest::newRow("directory") << "Sequencer" << m_dir.path();
+    }
+    void refusesToOpen() {
+        QFETCH(QString, deviceType);
+        QFETCH(QString, file);
+        FluidSequencer player(virtualOutput());
+        QSignalSpy done(&player, &FluidSequencer::done);
+        openAndPlay(player, file, deviceType);
+        QVERIFY(!player.isSongOpen());
+        QVERIFY(!player.lastError().isEmpty());
+        QCOMPARE(player.engineState(), FluidSequencer::EngineState::NotStarted);
+        QTest::qWait(100);
+        QVERIFY(!player.isPlaying());
+        QCOMPARE(done.count(), 0);
+        player.sendCommand(QStringLiteral("Stop"));
+        player.sendCommand(QStringLiteral("Close"));
+        QVERIFY(!player.isSongOpen());
+    }
+
+    void playsASongToItsEnd() {
+        FluidSequencer player(virtualOutput(25.0));
+        QSignalSpy done(&player, &FluidSequencer::done);
+        openAndPlay(player, write("short.msc", song(3)));
+        QVERIFY(player.isSongOpen());
+        QCOMPARE(done.count(), 0); // never from inside a command
+        QTRY_VERIFY(player.isPlaying());
+        QTRY_COMPARE(done.count(), 1);
+        QCOMPARE(done.first().first().toInt(), 1);
+        QVERIFY(!player.isPlaying());
+        QVERIFY(player.isSongOpen()); // until Close
+        player.sendCommand(QStringLiteral("Play")); // at its end: nothing more
+        QTest::qWait(150);
+        QCOMPARE(done.count(), 1);
+        player.sendCommand(QStringLiteral("Close"));
+        QVERIFY(!player.isSongOpen());
+        player.sendCommand(QStringLiteral("Close"));
+        QVERIFY(!player.isSongOpen());
+
+        openAndPlay(player, generatedSong()); // and the next song plays too
+        QTRY_VERIFY(player.isPlaying());
+    }
+
+    void cutsOffASongAtTheTimeLimit() {
+        FluidSequencer::Options options = virtualOutput();
+        options.maxSongLength = 300ms;
+        FluidSequencer player(options);
+        QSignalSpy done(&player, &FluidSequencer::done);
+        openAndPlay(player, generatedSong());
+        QTRY_VERIFY(player.isPlaying());
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 2000);
+        QVERIFY(!player.isPlaying());
+        QVERIFY(player.lastError().contains(QLatin1String("time limit")));
+    }
+
+    void stopsClosesAndResumes() {
+        FluidSequencer player(virtualOutput());
+        QSignalSpy done(&player, &FluidSequencer::done);
+        openAndPlay(player, generatedSong());
+        QTRY_VERIFY(player.isPlaying());
+        player.sendCommand(QStringLiteral("Stop"));
+        QVERIFY(player.isSongOpen());
+        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 500);
+        player.sendCommand(QStringLiteral("Play"));
+        QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying(), 500);
+        QTest::qWait(200); // resumed, not ended
+        QVERIFY(player.isPlaying());
+        player.sendCommand(QStringLiteral("Close"));
+        QVERIFY(!player.isSongOpen());
+        QVERIFY(!player.isPlaying());
+        QTest::qWait(100);
+        QCOMPARE(done.count(), 0);
+    }
+
+    void stopBeforeTheSynthIsReadyPlaysNothing() {
+        FluidSequencer player(virtualOutput());
+        QSignalSpy done(&player, &FluidSequencer::done);
+        openAndPlay(player, generatedSong());
+        player.sendCommand(QStringLiteral("Stop"));
+        QTRY_COMPARE(player.engineState(), FluidSequencer::EngineState::Ready);
+        for (int i = 0; i < 10; ++i) {
+            QTest::qWait(20);
+            QVERIFY(!player.isPlaying());
+        }
+        QCOMPARE(done.count(), 0);
+    }
+
+    void destroysPromptlyWhilePlaying() {
+        auto player = std::make_unique<FluidSequencer>(virtualOutput());
+        openAndPlay(*player, generatedSong());
+        QTRY_VERIFY(player->isPlaying());
+        QElapsedTimer clock;
+        clock.start();
+        player.reset();
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+
+        // Also while the synth is still starting.
+        player = std::make_unique<FluidSequencer>(virtualOutput());
+        openAndPlay(*player, generatedSong());
+        clock.restart();
+        player.reset();
+        QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    // A player that cannot make a sound stays silent and never reports an end.
+    void staysSilentWithoutSound_data() {
+        QTest::addColumn<int>("output");
+        QTest::addColumn<QString>("soundFont");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<int>("watchMs");
+        QTest::newRow("no audio output") << int(FluidSequencer::Output::None) << QString() << "audio" << 1000;
+        QTest::newRow("missing soundfont") << int(FluidSequencer::Output::Virtual) << m_dir.filePath("absent.sf2")
+                                           << "soundfont" << 300;
+        QTest::newRow("broken soundfont") << int(FluidSequencer::Output::Virtual)
+                                          << write("broken.sf2", QByteArray(4096, 'z')) << "soundfont" << 300;
+    }
+    void staysSilentWithoutSound() {
+        QFETCH(int, output);
+        QFETCH(QString, soundFont);
+        QFETCH(QString, error);
+        QFETCH(int, watchMs);
+        FluidSequencer::Options options = virtualOutput();
+        options.output = static_cast<FluidSequencer::Output>(output);
+        options.soundFont = soundFont;
+        FluidSequencer player(options);
+        QSignalSpy done(&player, &FluidSequencer::done);
+        openAndPlay(player, generatedSong());
+        QTRY_COMPARE(player.engineState(), FluidSequencer::EngineState::Failed);
+        QVERIFY2(player.lastError().contains(error), qPrintable(player.lastError()));
+        QTest::qWait(watchMs);
+        QVERIFY(!player.isPlaying());
+        QCOMPARE(done.count(), 0);
+        // Once the synth is known to be unusable, songs no longer open.
+        openAndPlay(player, generatedSong());
+        QVERIFY(!player.isSongOpen());
+        player.sendCommand(QStringLiteral("Stop"));
+        player.sendCommand(QStringLiteral("Close"));
+    }
+
+    // The machine's own sound: whether or not it has a device, nothing goes wrong.
+    void systemOutputPlaysOrStaysSilent() {
+        FluidSequencer player;
+        QSignalSpy done(&player, &FluidSequencer::done);
+        openAndPlay(player, generatedSong());
+        QTRY_VERIFY(player.engineState() != FluidSequencer::EngineState::Starting);
+        if (player.engineState() == FluidSequencer::EngineState::Ready) {
+            QTRY_VERIFY(player.isPlaying());
+            player.sendCommand(QStringLiteral("Stop"));
+            QTRY_VERIFY(!player.isPlaying());
+        } else {
+            QTest::qWait(300);
+            QVERIFY(!player.isPlaying());
+        }
+        QCOMPARE(done.count(), 0);
+    }
+
+    void rendersAGeneratedSong() {
+        const std::vector<float> audio = m_rendering.get();
+        const double seconds = static_cast<double>(audio.size()) / 2 / music::kRenderSampleRate;
+        QVERIFY2(seconds > 60 && seconds < 185, qPrintable(QString::number(seconds)));
+        double peak = 0, energy = 0;
+        for (float sample : audio) {
+            peak = std::max(peak, static_cast<double>(std::fabs(sample)));
+            energy += static_cast<double>(sample) * sample;
+        }
+        const double rms = std::sqrt(energy / static_cast<double>(audio.size()));
+        QVERIFY2(peak > 0.1 && peak < 0.99, qPrintable(QString::number(peak)));
+        QVERIFY2(rms > 0.01, qPrintable(QString::number(rms)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFluidSequencer)
+#include "test_fluidsequencer.moc"
