@@ -8,5 +8,5 @@ int main(int argc, char* argv[]) {
     shell::prepareApplication(app);
     registerProgramScreens();
     shell::startProgram();
-    return app.exec();
+    return shell::runEventLoop();
 }

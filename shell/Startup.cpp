@@ -1,6 +1,7 @@
 #include "shell/Startup.h"
 
 #include "shell/AppState.h"
+#include "shell/ExitProgram.h"
 #include "shell/Fonts.h"
 #include "shell/Screen.h"
 #include "shell/Screens.h"
@@ -21,6 +22,12 @@ void prepareApplication(QApplication& app) {
 void startProgram() {
     appState() = AppState{};
     Screens::instance().get(QStringLiteral("frmSplash")).Show();
+}
+
+int runEventLoop() {
+    const int status = QApplication::exec();
+    ExitProgram();
+    return status;
 }
 
 } // namespace shell

@@ -11,4 +11,8 @@ void prepareApplication(QApplication& app);
 // Start-up: the program state exists from the start; the splash screen is shown first.
 void startProgram();
 
+// Runs the event loop. Should the loop ever end by itself (the desktop session closing, say),
+// the program still ends the one way it ends, through ExitProgram, music shutdown included.
+int runEventLoop();
+
 } // namespace shell

@@ -33,6 +33,23 @@ void typeInto(const QString& text) {
     combo()->lineEdit()->clear();
     QTest::keyClicks(combo()->lineEdit(), text);
 }
+
+// The personal screen notes what Proceed had already done when it became active.
+struct PersonalProbe : StandInScreen {
+    PersonalProbe() : StandInScreen(QStringLiteral("frmPersonal")) {}
+    void Form_Activate() override {
+        StandInScreen::Form_Activate();
+        signSeen = appState().UserSign;
+        chooserWasVisible = chooser().isVisible();
+        musicCallsSeen = programEndLog().musicStarts + programEndLog().musicStops;
+    }
+    QString signSeen;
+    bool chooserWasVisible = true;
+    int musicCallsSeen = -1;
+};
+PersonalProbe& personal() {
+    return static_cast<PersonalProbe&>(Screens::instance().get(QStringLiteral("frmPersonal")));
+}
 } // namespace
 
 class TestChoose : public QObject {
@@ -44,9 +61,8 @@ private slots:
         recordMessages();
         Screens::instance().registerScreen(QStringLiteral("frmChoose"),
                                            [] { return std::make_unique<frmChoose>(); });
-        Screens::instance().registerScreen(QStringLiteral("frmPersonal"), [] {
-            return std::make_unique<StandInScreen>(QStringLiteral("frmPersonal"));
-        });
+        Screens::instance().registerScreen(QStringLiteral("frmPersonal"),
+                                           [] { return std::make_unique<PersonalProbe>(); });
         chooser().Show();
         QVERIFY(QTest::qWaitForWindowActive(chooser().window()));
     }
@@ -78,6 +94,15 @@ private slots:
         typeInto(QStringLiteral("Vi")); // no completion of a partly typed name
         QCOMPARE(combo()->currentText(), QStringLiteral("Vi"));
         QCOMPARE(combo()->count(), 12);
+    }
+
+    void anUnknownTextEmptiesTheLabelAtTheNextActivation() {
+        typeInto(QStringLiteral("Ophiuchus"));
+        QCOMPARE(dateLabel(), QStringLiteral("Mac 21 - Apr 19"));
+        chooser().Hide();
+        chooser().Show();
+        QCOMPARE(dateLabel(), QString());
+        QCOMPARE(combo()->currentText(), QStringLiteral("Ophiuchus"));
     }
 
     void invalidSignsAreRefused_data() {
@@ -143,6 +168,24 @@ private slots:
         QCOMPARE(programEndLog().musicStarts, starts);
         QCOMPARE(programEndLog().musicStops, stops);
         QCOMPARE(appState().MusicRestartPending, !ticked);
+    }
+
+    // The sign is stored and the chooser hidden before the personal screen is shown; the music
+    // is decided only after that.
+    void proceedDecidesTheMusicLast_data() {
+        QTest::addColumn<bool>("ticked");
+        QTest::newRow("box ticked") << true;
+        QTest::newRow("box clear") << false;
+    }
+    void proceedDecidesTheMusicLast() {
+        QFETCH(bool, ticked);
+        typeInto(QStringLiteral("Gemini"));
+        control<QCheckBox>("chkMusic")->setChecked(ticked);
+        control<QPushButton>("Command1")->click();
+        QCOMPARE(personal().signSeen, QStringLiteral("Gemini"));
+        QVERIFY(!personal().chooserWasVisible);
+        QCOMPARE(personal().musicCallsSeen, 0);
+        QCOMPARE(programEndLog().musicStarts + programEndLog().musicStops, 1);
     }
 
     void mainMenuKeepsTheChooserAsLeft() {

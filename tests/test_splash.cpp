@@ -1,6 +1,7 @@
 #include "ProgramScreens.h"
 #include "ScreenTestSupport.h"
 #include "shell/AppState.h"
+#include "shell/ProgramPath.h"
 #include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/Startup.h"
@@ -10,6 +11,7 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QTimer>
 #include <QtTest>
 
 using namespace shell;
@@ -42,6 +44,27 @@ private slots:
     void theProgramVersion() {
         QCOMPARE(VersionText(), QStringLiteral("3.1.0"));
         QCOMPARE(VersionCaption(), QStringLiteral("Zelvoria - Version 3.1.0"));
+    }
+
+    void programDirectory_data() {
+        QTest::addColumn<QString>("programFile");
+        QTest::addColumn<QString>("directory");
+        QTest::newRow("no trailing separator") << "/opt/zelvoria/bin/zelvoria" << "/opt/zelvoria/bin";
+        QTest::newRow("a root directory keeps it") << "/zelvoria" << "/";
+    }
+    void programDirectory() {
+        QFETCH(QString, programFile);
+        QFETCH(QString, directory);
+        QCOMPARE(directoryOf(programFile), directory);
+    }
+
+    // Only ExitProgram ends the program, even when the event loop is told to stop by others.
+    void anEndedEventLoopEndsTheProgram() {
+        freshProgram(); // recorded music operations, not the program's player
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        runEventLoop();
+        QCOMPARE(programEndLog().musicShutdowns, 1);
+        QCOMPARE(programEndLog().ends, 1);
     }
 
     void startsWithTheSplashThenTheChooser() {
