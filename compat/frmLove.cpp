@@ -38,11 +38,10 @@ void frmLove::connectHandlers() {
     connect(ui->Command8, &QPushButton::clicked, this, &frmLove::Command8_Click);
     connect(ui->Command9, &QPushButton::clicked, this, &frmLove::Command9_Click);
     connect(ui->Command10, &QPushButton::clicked, this, &frmLove::Command10_Click);
-    // A click on a navigation label is a click on the button beside it.
-    connect(ui->Label6, &shell::ClickableLabel::clicked, this, &frmLove::Command6_Click);
-    connect(ui->Label8, &shell::ClickableLabel::clicked, this, &frmLove::Command8_Click);
-    connect(ui->Label9, &shell::ClickableLabel::clicked, this, &frmLove::Command9_Click);
-    connect(ui->Label10, &shell::ClickableLabel::clicked, this, &frmLove::Command10_Click);
+    connect(ui->Label6, &shell::ClickableLabel::clicked, this, &frmLove::Label6_Click);
+    connect(ui->Label8, &shell::ClickableLabel::clicked, this, &frmLove::Label8_Click);
+    connect(ui->Label9, &shell::ClickableLabel::clicked, this, &frmLove::Label9_Click);
+    connect(ui->Label10, &shell::ClickableLabel::clicked, this, &frmLove::Label10_Click);
 }
 
 void frmLove::Form_Load() {
@@ -58,27 +57,27 @@ void frmLove::Form_Activate() {
 
     const shell::AppState& state = shell::appState();
     ui->lblPartHoro->setText(state.PartnerSign + QStringLiteral(" ..."));
-    m_loveRatingsText = BuildLoveRatingsText();
+    LoveRatingsText = BuildLoveRatingsText();
     if (zodiac::IsSignName(state.PartnerSign)) {
         if (zodiac::IsSignName(state.UserSign))
-            keepBuilt(m_loveMatchText, BuildLoveMatchText(state.UserSign, state.PartnerSign));
-        keepBuilt(m_dosAndDontsText, BuildDosAndDontsText(state.PartnerSign));
-        keepBuilt(m_dateGuideText, BuildDateGuideText(state.PartnerSign));
+            keepBuilt(LoveMatchText, BuildLoveMatchText(state.UserSign, state.PartnerSign));
+        keepBuilt(DosAndDontsText, BuildDosAndDontsText(state.PartnerSign));
+        keepBuilt(DateGuideText, BuildDateGuideText(state.PartnerSign));
         if (zodiac::IsGenderWord(state.PartnerGender))
-            keepBuilt(m_giftGuideText, BuildGiftGuideText(state.PartnerSign, state.PartnerGender));
+            keepBuilt(GiftGuideText, BuildGiftGuideText(state.PartnerSign, state.PartnerGender));
     }
     ShowLoveMatch();
 }
 
 void frmLove::showText(const QString& text) { ui->txtContent->setText(text); }
 
-void frmLove::ShowLoveMatch() { showText(m_loveMatchText); }
+void frmLove::ShowLoveMatch() { showText(LoveMatchText); }
 
-void frmLove::Option1_Click() { showText(m_loveMatchText); }
-void frmLove::Option2_Click() { showText(m_dosAndDontsText); }
-void frmLove::Option3_Click() { showText(m_dateGuideText); }
-void frmLove::Option4_Click() { showText(m_giftGuideText); }
-void frmLove::Option5_Click() { showText(m_loveRatingsText); }
+void frmLove::Option1_Click() { showText(LoveMatchText); }
+void frmLove::Option2_Click() { showText(DosAndDontsText); }
+void frmLove::Option3_Click() { showText(DateGuideText); }
+void frmLove::Option4_Click() { showText(GiftGuideText); }
+void frmLove::Option5_Click() { showText(LoveRatingsText); }
 
 void frmLove::Command6_Click() {
     Hide();
@@ -93,6 +92,12 @@ void frmLove::Command10_Click() {
     Hide();
     shell::Screens::instance().get(QStringLiteral("frmChoose")).Show();
 }
+
+// A click on a navigation label is a click on the button beside it.
+void frmLove::Label6_Click() { Command6_Click(); }
+void frmLove::Label8_Click() { Command8_Click(); }
+void frmLove::Label9_Click() { Command9_Click(); }
+void frmLove::Label10_Click() { Command10_Click(); }
 
 void frmLove::Form_Unload() { shell::ExitProgram(); }
 

@@ -35,6 +35,10 @@ public:
     void Command8_Click();
     void Command9_Click();
     void Command10_Click();
+    void Label6_Click();
+    void Label8_Click();
+    void Label9_Click();
+    void Label10_Click();
 
 protected:
     void connectHandlers() override;
@@ -44,11 +48,11 @@ private:
     void showText(const QString& text);
 
     QString m_separator;
-    QString m_loveMatchText;
-    QString m_dosAndDontsText;
-    QString m_dateGuideText;
-    QString m_giftGuideText;
-    QString m_loveRatingsText;
+    QString LoveMatchText;
+    QString DosAndDontsText;
+    QString DateGuideText;
+    QString GiftGuideText;
+    QString LoveRatingsText;
 };
 
 } // namespace compat

@@ -2,16 +2,20 @@
 // chooser, partner, progress and love screens.
 #include "MessageRecorder.h"
 #include "ScreenTestSupport.h"
+#include "about/frmAbout.h"
 #include "compat/LoveMatch.h"
 #include "compat/SignGuides.h"
 #include "compat/frmLove.h"
 #include "compat/frmMoreinfo.h"
 #include "compat/frmProcessing.h"
+#include "personal/PersonalContent.h"
+#include "personal/frmPersonal.h"
 #include "shell/AppState.h"
 #include "shell/ClickableLabel.h"
 #include "shell/MessageBox.h"
 #include "StandInScreen.h"
 #include "shell/ScreenWindow.h"
+#include "shell/SvgPicture.h"
 #include "shell/TextPane.h"
 #include "shell/frmChoose.h"
 
@@ -35,7 +39,7 @@ frmChoose& chooser() { return Screens::instance().get<frmChoose>(); }
 frmMoreinfo& partner() { return Screens::instance().get<frmMoreinfo>(); }
 frmProcessing& processing() { return Screens::instance().get<frmProcessing>(); }
 frmLove& love() { return Screens::instance().get<frmLove>(); }
-Screen& personal() { return Screens::instance().get(QStringLiteral("frmPersonal")); }
+Screen& personalScreen() { return Screens::instance().get(QStringLiteral("frmPersonal")); }
 
 void typeInto(QComboBox* box, const QString& text) {
     box->lineEdit()->clear();
@@ -47,12 +51,12 @@ void chooseSign(const QString& sign) {
     QVERIFY(QTest::qWaitForWindowActive(chooser().window()));
     typeInto(find<QComboBox>(chooser(), "cboHoro"), sign);
     QTest::keyClick(find<QComboBox>(chooser(), "cboHoro"), Qt::Key_Return);
-    QTRY_VERIFY(personal().isVisible());
+    QTRY_VERIFY(personalScreen().isVisible());
 }
 
 // "More on love" on the personal analysis.
 void moreOnLove() {
-    personal().Hide();
+    personalScreen().Hide();
     partner().Form_Load();
     partner().Show();
 }
@@ -168,12 +172,12 @@ private slots:
 
         // Personal Analysis, then the partner screen again: reset, and Esc goes back untouched.
         find<QPushButton>(love(), "Command6")->click();
-        QVERIFY(personal().isVisible());
+        QVERIFY(personalScreen().isVisible());
         moreOnLove();
         checkPartnerScreenFresh();
         QVERIFY(QTest::qWaitForWindowActive(partner().window()));
         QTest::keyClick(find<QComboBox>(partner(), "cboHoro"), Qt::Key_Escape);
-        QTRY_VERIFY(personal().isVisible());
+        QTRY_VERIFY(personalScreen().isVisible());
         QCOMPARE(appState().PartnerSign, QStringLiteral("Scorpio"));
         QCOMPARE(appState().PartnerGender, QStringLiteral("He"));
 
@@ -187,6 +191,51 @@ private slots:
         QTest::mouseClick(find<ClickableLabel>(love(), "Label9"), Qt::LeftButton);
         QCOMPARE(programEndLog().musicShutdowns, 1);
         QCOMPARE(programEndLog().ends, 1);
+    }
+
+    // The same road between the real personal analysis and About screens: the About box left
+    // open over them all the way, then closed over the love screen.
+    void betweenTheRealAnalysisScreens() {
+        auto& screens = Screens::instance();
+        screens.registerScreen(QStringLiteral("frmPersonal"),
+                               [] { return std::make_unique<personal::frmPersonal>(); });
+        screens.registerScreen(QStringLiteral("frmAbout"),
+                               [] { return std::make_unique<about::frmAbout>(); });
+        QList<int> shown;
+        chooseSign(QStringLiteral("Virgo"));
+        QVERIFY(QTest::qWaitForWindowActive(personalScreen().window()));
+        find<QPushButton>(personalScreen(), "Command8")->click();
+        Screen& about = screens.get(QStringLiteral("frmAbout"));
+        QVERIFY(about.isVisible());
+
+        auto* moreOnLove = find<QRadioButton>(personalScreen(), "Option7");
+        QTest::mouseClick(moreOnLove, Qt::LeftButton, {}, QPoint(10, moreOnLove->height() / 2));
+        QVERIFY(!personalScreen().isVisible());
+        QVERIFY(partner().isVisible());
+        checkPartnerScreenFresh(); // loaded and reset at once: still two and twelve entries
+        QVERIFY(QTest::qWaitForWindowActive(partner().window()));
+        proceedWith(QStringLiteral("She"), QStringLiteral("Pisces"), shown);
+        QCOMPARE(shown, oneEntry());
+        QVERIFY(about.isVisible());
+
+        const QString loveMatch = *BuildLoveMatchText(QStringLiteral("Virgo"), QStringLiteral("Pisces"));
+        find<QRadioButton>(love(), "Option4")->click();
+        screens.get(QStringLiteral("frmAbout")).Show();
+        QVERIFY(QTest::qWaitForWindowActive(about.window()));
+        QTest::mouseClick(find<QPushButton>(about, "cmdOK"), Qt::LeftButton);
+        QVERIFY(!about.isLoaded());
+        QCOMPARE(screens.activeScreen(), &love());
+        QVERIFY(find<QRadioButton>(love(), "Option1")->isChecked());
+        QCOMPARE(find<TextPane>(love(), "txtContent")->text(), loveMatch);
+
+        QTest::mouseClick(find<ClickableLabel>(love(), "Label6"), Qt::LeftButton);
+        QVERIFY(!love().isVisible());
+        QCOMPARE(screens.activeScreen(), &personalScreen());
+        QVERIFY(find<QRadioButton>(personalScreen(), "Option1")->isChecked());
+        QVERIFY(find<SvgPicture>(personalScreen(), "Image6")->isVisible());
+        QCOMPARE(find<TextPane>(personalScreen(), "txtContent")->text(),
+                 personal::BuildIntroductionText(QStringLiteral("Virgo")).value());
+        QCOMPARE(programEndLog().ends, 0);
     }
 };
 

@@ -256,6 +256,53 @@ private slots:
         QCOMPARE(programEndLog().musicShutdowns, ends ? 1 : 0);
     }
 
+    // Where the design puts the controls, in twips (15 to a pixel); the labels beside the small
+    // buttons are sized to their text and left out.
+    void designedPlaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        QTest::newRow("Frame2") << "Frame2" << QRect(120, 3720, 1935, 1935);
+        QTest::newRow("Command6") << "Command6" << QRect(120, 360, 195, 195);
+        QTest::newRow("Command10") << "Command10" << QRect(120, 720, 195, 195);
+        QTest::newRow("Command8") << "Command8" << QRect(120, 1080, 195, 195);
+        QTest::newRow("Command9") << "Command9" << QRect(120, 1440, 195, 195);
+        QTest::newRow("Frame1") << "Frame1" << QRect(120, 1200, 1935, 2415);
+        QTest::newRow("Option1") << "Option1" << QRect(120, 240, 1695, 255);
+        QTest::newRow("Option2") << "Option2" << QRect(120, 600, 1575, 495);
+        QTest::newRow("Option3") << "Option3" << QRect(120, 1200, 1575, 255);
+        QTest::newRow("Option4") << "Option4" << QRect(120, 1560, 1455, 255);
+        QTest::newRow("Option5") << "Option5" << QRect(120, 1920, 1575, 255);
+        QTest::newRow("txtContent") << "txtContent" << QRect(2160, 1320, 4575, 4335);
+        QTest::newRow("lblPartHoro") << "lblPartHoro" << QRect(2760, 480, 3975, 615);
+        QTest::newRow("Label11") << "Label11" << QRect(1800, 120, 1935, 375);
+        QTest::newRow("Image1") << "Image1" << QRect(120, 0, 1410, 1200);
+    }
+    void designedPlaces() {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        const QRect pixels(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15);
+        QCOMPARE(control<QWidget>(name)->geometry(), pixels);
+        QCOMPARE(love().window()->size(), QSize(455, 385));
+    }
+
+    void captionsFitTheirControls() {
+        for (const char* name : {"Label6", "Label8", "Label9", "Label10", "Option1", "Option2",
+                                 "Option3", "Option4", "Option5"}) {
+            const QWidget* widget = control<QWidget>(QString::fromLatin1(name));
+            QVERIFY2(widget->sizeHint().width() <= widget->width(), name);
+            QCOMPARE(widget->cursor().shape(), Qt::PointingHandCursor);
+        }
+    }
+
+    void tabOrder() {
+        const QStringList chain{"Command8", "Command9", "Command10", "Command6", "txtContent"};
+        control<QWidget>(chain[0])->setFocus();
+        for (qsizetype i = 1; i < chain.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), chain[i]);
+        }
+    }
+
     void closingEndsTheProgram() {
         love().window()->close();
         QCOMPARE(programEndLog().musicShutdowns, 1);

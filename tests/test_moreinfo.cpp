@@ -241,6 +241,15 @@ private slots:
         QCOMPARE(appState().PartnerGender, QStringLiteral("He"));
     }
 
+    void tabOrder() {
+        const QStringList chain{"Command1", "Command2", "cboHoro", "cboGender", "Command1"};
+        control<QWidget>("Command1")->setFocus();
+        for (qsizetype i = 1; i < chain.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), chain[i]);
+        }
+    }
+
     void closingEndsTheProgram() {
         partner().window()->close();
         QCOMPARE(programEndLog().musicShutdowns, 1);
