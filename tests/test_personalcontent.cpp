@@ -1,4 +1,5 @@
 // The personal analysis catalogue as the program carries it, and the vibration grid.
+#include "ContentChecks.h"
 #include "GridText.h"
 #include "assets/ContentCatalogue.h"
 #include "personal/VibrationGrid.h"
@@ -45,13 +46,6 @@ QStringList expectedKeys() {
     for (int n = 1; n <= 7; ++n)
         keys << QStringLiteral("VibrationMeaning.%1").arg(n);
     return keys;
-}
-
-double median(QList<qsizetype> values) {
-    std::sort(values.begin(), values.end());
-    const qsizetype mid = values.size() / 2;
-    return values.size() % 2 ? double(values[mid])
-                             : (double(values[mid - 1]) + double(values[mid])) / 2;
 }
 
 // The digit a grid block shows for the sign at `row` against its `column`-th sign (0 to 5).
@@ -106,15 +100,15 @@ private slots:
         QFETCH(int, shortest);
         QFETCH(int, medianLength);
         QFETCH(int, longest);
-        QList<qsizetype> lengths;
+        QList<int> lengths;
         for (const QString& sign : signNames()) {
-            const qsizetype length = entry(sign + QLatin1Char('.') + section).size();
+            const int length = static_cast<int>(entry(sign + QLatin1Char('.') + section).size());
             QVERIFY2(length >= shortest && length <= longest,
                      qPrintable(QStringLiteral("%1: %2").arg(sign).arg(length)));
             lengths << length;
         }
-        QVERIFY2(std::abs(median(lengths) - medianLength) <= 0.1 * medianLength,
-                 qPrintable(QString::number(median(lengths))));
+        const double median = contentchecks::median(lengths);
+        QVERIFY2(contentchecks::near(median, medianLength), qPrintable(QString::number(median)));
     }
 
     void wholeIntroductionLength() {
