@@ -1,9 +1,10 @@
 #include "music/FluidSequencer.h"
 
-#include <fluidsynth.h>
+#include "music/FluidSynthSetup.h"
+#include "music/MidiFileCheck.h"
+#include "music/SongRender.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -19,160 +20,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Loud enough for background music, with headroom for the busier songs.
-constexpr double kGain = 1.0;
-constexpr int kBlockFrames = 512;
-
-void quietLog(int, const char*, void*) {}
-
-// FluidSynth prints its complaints (no sound device, bad files) on stderr by default; ours go
-// into lastError() instead.
-void silenceFluidLog() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
-            fluid_set_log_function(level, quietLog, nullptr);
-    });
-}
-
-fluid_settings_t* makeSettings() {
-    silenceFluidLog();
-    fluid_settings_t* settings = new_fluid_settings();
-    if (settings) {
-        fluid_settings_setnum(settings, "synth.sample-rate", kRenderSampleRate);
-        fluid_settings_setnum(settings, "synth.gain", kGain);
-        fluid_settings_setstr(settings, "player.timing-source", "sample");
-        // Locking the samples into memory holds the process's memory map while megabytes are
-        // paged in, which stalls the other threads, the user interface's included.
-        fluid_settings_setint(settings, "synth.lock-memory", 0);
-    }
-    return settings;
-}
-
-// Checked first: FluidSynth hands files that are no SoundFont to a library that complains on
-// stderr.
-bool loadSoundFont(fluid_synth_t* synth, const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    return fluid_is_soundfont(name.constData()) && fluid_synth_sfload(synth, name.constData(), 1) != FLUID_FAILED;
-}
-
-QByteArray readSongFile(const QString& path) {
-    if (!QFileInfo(path).isFile())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.read(FluidSequencer::kMaxFileSize + 1);
-}
-
-quint32 bigEndian(const QByteArray& data, qsizetype pos, int bytes) {
-    quint32 value = 0;
-    for (int i = 0; i < bytes; ++i)
-        value = (value << 8) | static_cast<quint8>(data[pos + i]);
-    return value;
-}
-
-// Walks the events of one track chunk: every length must stay inside the chunk, every data
-// byte must be below 0x80, and running status needs an earlier status byte.
-bool trackIsWellFormed(const QByteArray& data, qsizetype pos, qsizetype end) {
-    auto byte = [&](quint8& out) {
-        if (pos >= end)
-            return false;
-        out = static_cast<quint8>(data[pos++]);
-        return true;
-    };
-    auto varLen = [&](quint32& out) {
-        out = 0;
-        for (int i = 0; i < 4; ++i) {
-            quint8 b = 0;
-            if (!byte(b))
-                return false;
-            out = (out << 7) | (b & 0x7Fu);
-            if (!(b & 0x80u))
-                return true;
-        }
-        return false;
-    };
-    auto skip = [&](quint32 count) {
-        if (count > static_cast<quint64>(end - pos))
-            return false;
-        pos += count;
-        return true;
-    };
-
-    quint8 running = 0;
-    while (pos < end) {
-        quint32 delta = 0, length = 0;
-        quint8 status = 0, first = 0;
-        if (!varLen(delta) || !byte(status))
-            return false;
-        if (status == 0xFF) {
-            quint8 type = 0;
-            if (!byte(type) || !varLen(length) || !skip(length))
-                return false;
-            if (type == 0x2F)
-                return true;
-            continue;
-        }
-        if (status == 0xF0 || status == 0xF7) {
-            if (!varLen(length) || !skip(length))
-                return false;
-            continue;
-        }
-        if (status & 0x80u) {
-            if (status >= 0xF0)
-                return false;
-            running = status;
-            if (!byte(first))
-                return false;
-        } else {
-            if (!running)
-                return false;
-            first = status;
-        }
-        if (first & 0x80u)
-            return false;
-        const int kind = running & 0xF0;
-        if (kind != 0xC0 && kind != 0xD0) {
-            quint8 second = 0;
-            if (!byte(second) || (second & 0x80u))
-                return false;
-        }
-    }
-    return true;
-}
+using fluid::kBlockFrames;
+using fluid::loadSoundFont;
+using fluid::makeSettings;
 
 } // namespace
-
-bool FluidSequencer::isStandardMidiFile(const QByteArray& data) {
-    if (data.size() < 22 || data.size() > kMaxFileSize || !data.startsWith("MThd"))
-        return false;
-    const quint32 headerLength = bigEndian(data, 4, 4);
-    if (headerLength < 6 || headerLength > static_cast<quint64>(data.size() - 8))
-        return false;
-    const quint32 format = bigEndian(data, 8, 2);
-    const quint32 tracks = bigEndian(data, 10, 2);
-    const quint32 division = bigEndian(data, 12, 2);
-    if (format > 2 || tracks == 0 || division == 0 || ((division & 0x8000u) && !(division & 0xFFu)))
-        return false;
-
-    qsizetype pos = 8 + static_cast<qsizetype>(headerLength);
-    quint32 found = 0;
-    while (found < tracks && data.size() - pos >= 8) {
-        const quint32 length = bigEndian(data, pos + 4, 4);
-        const qsizetype body = pos + 8;
-        if (length > static_cast<quint64>(data.size() - body))
-            return false;
-        const qsizetype end = body + static_cast<qsizetype>(length);
-        if (data.mid(pos, 4) == "MTrk") {
-            if (!trackIsWellFormed(data, body, end))
-                return false;
-            ++found;
-        }
-        pos = end;
-    }
-    return found == tracks;
-}
 
 QString FluidSequencer::systemSoundFont() {
     const QString folder = QStringLiteral("/usr/share/sounds/sf2");
@@ -182,44 +34,6 @@ QString FluidSequencer::systemSoundFont() {
     const QFileInfoList others = QDir(folder).entryInfoList({QStringLiteral("*.sf2"), QStringLiteral("*.SF2")},
                                                             QDir::Files | QDir::Readable, QDir::Name);
     return others.isEmpty() ? QString() : others.first().filePath();
-}
-
-std::vector<float> renderSong(const QString& path, const QString& soundFont, double maxSeconds) {
-    const QByteArray data = readSongFile(path);
-    if (!FluidSequencer::isStandardMidiFile(data))
-        return {};
-    const QString font = soundFont.isEmpty() ? FluidSequencer::systemSoundFont() : soundFont;
-    if (font.isEmpty())
-        return {};
-
-    std::unique_ptr<fluid_settings_t, decltype(&delete_fluid_settings)> settings(makeSettings(),
-                                                                                 &delete_fluid_settings);
-    if (!settings)
-        return {};
-    std::unique_ptr<fluid_synth_t, decltype(&delete_fluid_synth)> synth(new_fluid_synth(settings.get()),
-                                                                        &delete_fluid_synth);
-    if (!synth || !loadSoundFont(synth.get(), font))
-        return {};
-    std::unique_ptr<fluid_player_t, decltype(&delete_fluid_player)> player(new_fluid_player(synth.get()),
-                                                                           &delete_fluid_player);
-    if (!player || fluid_player_add_mem(player.get(), data.constData(), static_cast<size_t>(data.size())) != FLUID_OK
-        || fluid_player_play(player.get()) != FLUID_OK)
-        return {};
-
-    const auto maxFrames = static_cast<std::size_t>(std::max(0.0, maxSeconds) * kRenderSampleRate);
-    std::vector<float> samples;
-    std::size_t frames = 0;
-    while (frames < maxFrames && fluid_player_get_status(player.get()) != FLUID_PLAYER_DONE) {
-        samples.resize(2 * (frames + kBlockFrames));
-        float* block = samples.data() + 2 * frames;
-        fluid_synth_write_float(synth.get(), kBlockFrames, block, 0, 2, block, 1, 2);
-        frames += kBlockFrames;
-    }
-    // A file FluidSynth could not parse ends at once with no ticks at all.
-    if (fluid_player_get_total_ticks(player.get()) <= 0)
-        return {};
-    samples.resize(2 * std::min(frames, maxFrames));
-    return samples;
 }
 
 // The worker side. One detached thread owns every FluidSynth object; the user-interface thread
@@ -265,6 +79,7 @@ struct FluidSequencer::Engine {
     std::atomic<EngineState> state{EngineState::Starting};
     std::atomic<quint64> sounding{0}; // the song the synth is playing
     std::atomic<quint64> finished{0}; // the last song that reached its end
+    std::atomic<quint64> unplayable{0}; // the last song that ended without ever playing
 
 private:
     void run() {
@@ -412,10 +227,12 @@ private:
             silence();
             ended = true;
             // FluidSynth ends a file it could not parse at once and with no ticks.
-            if (ticks > 0)
+            if (ticks > 0) {
                 finished = loaded;
-            else
+            } else {
                 setError(QStringLiteral("the song could not be played"));
+                unplayable = loaded;
+            }
         } else if (Clock::now() - startedAt > options.maxSongLength) {
             silence();
             ended = true;
@@ -524,6 +341,10 @@ bool FluidSequencer::isPlaying() const {
     return m_open && m_engine && m_engine->sounding == m_song;
 }
 
+bool FluidSequencer::isWatchingForEnd() const {
+    return m_poll.isActive();
+}
+
 FluidSequencer::EngineState FluidSequencer::engineState() const {
     return m_engine ? m_engine->state.load() : EngineState::NotStarted;
 }
@@ -544,7 +365,7 @@ void FluidSequencer::open() {
         m_error.clear(); // the engine's own error says why
         return;
     }
-    QByteArray data = readSongFile(m_fileName);
+    QByteArray data = readMidiFile(m_fileName);
     if (!isStandardMidiFile(data)) {
         m_error = QStringLiteral("%1 is missing or not a Standard MIDI File").arg(m_fileName);
         return;
@@ -601,6 +422,10 @@ void FluidSequencer::poll() {
         m_playWanted = false;
         m_poll.stop();
         emit done(1);
+    } else if (m_engine->unplayable == m_song) {
+        // It will never end: nothing more to watch for. The wish to play stays, so the player
+        // remains as it is until Stop or Close.
+        m_poll.stop();
     }
 }
 

@@ -14,7 +14,6 @@
 
 #include <chrono>
 #include <memory>
-#include <vector>
 
 namespace music {
 
@@ -49,15 +48,14 @@ public:
 
     // True while the synth is actually playing the open song.
     bool isPlaying() const;
+    // True while the player waits to report the end of the song.
+    bool isWatchingForEnd() const;
     EngineState engineState() const;
     // What last kept the player silent, in words; empty when nothing went wrong.
     QString lastError() const;
 
     // /usr/share/sounds/sf2/default-GM.sf2, or else another soundfont there; empty if none.
     static QString systemSoundFont();
-    // A structural check of a Standard MIDI File: header, track chunks and every event in them.
-    static bool isStandardMidiFile(const QByteArray& data);
-    static constexpr qsizetype kMaxFileSize = 4 * 1024 * 1024;
 
 private:
     struct Engine;
@@ -80,11 +78,5 @@ private:
     std::shared_ptr<Engine> m_engine;
     QTimer m_poll;
 };
-
-// Renders a song through FluidSynth into memory, without any audio device: interleaved stereo
-// at kRenderSampleRate, up to maxSeconds long. Empty if the file, the soundfont or the synth
-// fails. An empty soundFont means the system's one.
-inline constexpr int kRenderSampleRate = 44100;
-std::vector<float> renderSong(const QString& path, const QString& soundFont = {}, double maxSeconds = 360.0);
 
 } // namespace music

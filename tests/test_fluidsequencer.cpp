@@ -1,4 +1,6 @@
 #include "music/FluidSequencer.h"
+#include "music/MidiFileCheck.h"
+#include "music/SongRender.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -115,12 +117,12 @@ private slots:
         QTest::newRow("data byte above 127") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("00903c90") + kEndOfTrack) << false;
         QTest::newRow("meta length past the chunk") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("00ff0140616263")) << false;
         QTest::newRow("system message in a track") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("00f8") + kEndOfTrack) << false;
-        QTest::newRow("over the size limit") << song(3) + QByteArray(FluidSequencer::kMaxFileSize, '\0') << false;
+        QTest::newRow("over the size limit") << song(3) + QByteArray(music::kMaxMidiFileSize, '\0') << false;
     }
     void recognisesStandardMidiFiles() {
         QFETCH(QByteArray, data);
         QFETCH(bool, valid);
-        QCOMPARE(FluidSequencer::isStandardMidiFile(data), valid);
+        QCOMPARE(music::isStandardMidiFile(data), valid);
     }
 
     void renderingFailsQuietly_data() {
@@ -177,9 +179,11 @@ private slots:
         QVERIFY(player.isSongOpen());
         QCOMPARE(done.count(), 0); // never from inside a command
         QTRY_VERIFY(player.isPlaying());
+        QVERIFY(player.isWatchingForEnd());
         QTRY_COMPARE(done.count(), 1);
         QCOMPARE(done.first().first().toInt(), 1);
         QVERIFY(!player.isPlaying());
+        QVERIFY(!player.isWatchingForEnd());
         QVERIFY(player.isSongOpen()); // until Close
         player.sendCommand(QStringLiteral("Play")); // at its end: nothing more
         QTest::qWait(150);
@@ -191,6 +195,25 @@ private slots:
 
         openAndPlay(player, generatedSong()); // and the next song plays too
         QTRY_VERIFY(player.isPlaying());
+    }
+
+    // A song that passes the check but has nothing in it to play ends at once: the player stops
+    // watching for its end, stays silent and reports no end, and Stop and Play change nothing.
+    void songWithNothingToPlayStopsTheWatch() {
+        FluidSequencer player(virtualOutput());
+        QSignalSpy done(&player, &FluidSequencer::done);
+        openAndPlay(player, write("empty.msc", header(0, 1) + chunk("MTrk", kEndOfTrack)));
+        QVERIFY(player.isSongOpen());
+        QVERIFY(player.isWatchingForEnd());
+        QTRY_VERIFY(!player.isWatchingForEnd());
+        QVERIFY2(player.lastError().contains(QLatin1String("could not be played")), qPrintable(player.lastError()));
+        player.sendCommand(QStringLiteral("Stop"));
+        player.sendCommand(QStringLiteral("Play"));
+        QTRY_VERIFY(!player.isWatchingForEnd());
+        QTest::qWait(100);
+        QVERIFY(!player.isPlaying());
+        QVERIFY(player.isSongOpen());
+        QCOMPARE(done.count(), 0);
     }
 
     void cutsOffASongAtTheTimeLimit() {
