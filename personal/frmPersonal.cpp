@@ -18,12 +18,6 @@ template class shell::FormScreen<Ui::frmPersonal>;
 
 namespace personal {
 
-namespace {
-void showScreen(const char* name) {
-    shell::Screens::instance().get(QString::fromLatin1(name)).Show();
-}
-} // namespace
-
 frmPersonal::frmPersonal()
     : FormScreen(QString::fromLatin1(ScreenName), shell::WindowKind::SizableNoMaximize) {}
 
@@ -127,11 +121,11 @@ void frmPersonal::Option7_Click() {
 
 void frmPersonal::Command10_Click() {
     Hide();
-    showScreen("frmChoose");
+    shell::Screens::instance().get(QStringLiteral("frmChoose")).Show();
 }
 
 void frmPersonal::Command8_Click() {
-    showScreen("frmAbout");
+    shell::Screens::instance().get(QStringLiteral("frmAbout")).Show();
 }
 
 void frmPersonal::Command9_Click() {

@@ -1,7 +1,10 @@
 #pragma once
-// Shared by the screen tests: a fresh framework for every test, and an end of program that is
-// recorded instead of ending the test runner.
+// Shared by the screen tests: a fresh framework and program state for every test, message boxes
+// recorded instead of shown, and an end of program that is recorded instead of ending the test
+// runner.
 
+#include "MessageRecorder.h"
+#include "shell/AppState.h"
 #include "shell/ExitProgram.h"
 #include "shell/Music.h"
 #include "shell/Screens.h"
@@ -25,6 +28,8 @@ inline void freshProgram() {
     shell::Screens::instance().reset();
     shell::ProgramEnd::reset();
     programEndLog() = ProgramEndLog{};
+    shell::appState() = shell::AppState{};
+    recordMessages();
     shell::setMusicOperations({[] { ++programEndLog().musicStarts; },
                                [] { ++programEndLog().musicStops; },
                                [] { ++programEndLog().musicShutdowns; }});

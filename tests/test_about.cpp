@@ -1,4 +1,3 @@
-#include "MessageRecorder.h"
 #include "ScreenTestSupport.h"
 #include "about/SystemInfo.h"
 #include "about/frmAbout.h"
@@ -80,7 +79,6 @@ class TestAbout : public QObject {
 private slots:
     void init() {
         freshProgram();
-        recordMessages();
         fakeSystem() = RecordingSystem{};
         fakeOpener() = RecordingOpener{};
         auto& screens = Screens::instance();

@@ -1,4 +1,3 @@
-#include "MessageRecorder.h"
 #include "ScreenTestSupport.h"
 #include "shell/AppState.h"
 #include "shell/MessageBox.h"
@@ -57,8 +56,6 @@ class TestChoose : public QObject {
 private slots:
     void init() {
         freshProgram();
-        appState() = AppState{};
-        recordMessages();
         Screens::instance().registerScreen(QStringLiteral("frmChoose"),
                                            [] { return std::make_unique<frmChoose>(); });
         Screens::instance().registerScreen(QStringLiteral("frmPersonal"),

@@ -1,6 +1,5 @@
 // The compatibility road from the main menu to the five love topics and back, with the real
 // chooser, partner, progress and love screens.
-#include "MessageRecorder.h"
 #include "ScreenTestSupport.h"
 #include "about/frmAbout.h"
 #include "compat/LoveMatch.h"
@@ -111,8 +110,6 @@ class TestCompatRoad : public QObject {
 private slots:
     void init() {
         freshProgram();
-        appState() = AppState{};
-        recordMessages();
         auto& screens = Screens::instance();
         screens.registerScreen(QStringLiteral("frmChoose"), [] { return std::make_unique<frmChoose>(); });
         screens.registerScreen(QStringLiteral("frmMoreinfo"), [] { return std::make_unique<frmMoreinfo>(); });

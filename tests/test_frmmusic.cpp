@@ -17,7 +17,6 @@ class TestFrmMusic : public QObject {
 private slots:
     void init() {
         freshProgram();
-        shell::appState() = shell::AppState{};
         m_sequencer = nullptr;
         auto& screens = shell::Screens::instance();
         screens.registerScreen(QStringLiteral("frmChoose"), [] { return std::make_unique<shell::frmChoose>(); });

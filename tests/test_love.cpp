@@ -66,7 +66,6 @@ class TestLove : public QObject {
 private slots:
     void init() {
         freshProgram();
-        appState() = AppState{};
         auto& screens = Screens::instance();
         screens.registerScreen(QStringLiteral("frmLove"), [] { return std::make_unique<frmLove>(); });
         for (const char* name : {"frmPersonal", "frmChoose", "frmAbout"}) {

@@ -1,4 +1,3 @@
-#include "MessageRecorder.h"
 #include "ScreenTestSupport.h"
 #include "compat/frmMoreinfo.h"
 #include "compat/frmProcessing.h"
@@ -51,9 +50,7 @@ class TestMoreinfo : public QObject {
 private slots:
     void init() {
         freshProgram();
-        appState() = AppState{};
         appState().UserSign = QStringLiteral("Leo");
-        recordMessages();
         auto& screens = Screens::instance();
         screens.registerScreen(QStringLiteral("frmMoreinfo"), [] { return std::make_unique<frmMoreinfo>(); });
         screens.registerScreen(QStringLiteral("frmProcessing"), [] { return std::make_unique<frmProcessing>(); });

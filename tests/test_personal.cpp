@@ -90,7 +90,6 @@ private slots:
     void initTestCase() { installFontSubstitutes(); }
     void init() {
         freshProgram();
-        appState() = AppState{};
         auto& screens = Screens::instance();
         screens.registerScreen(QStringLiteral("frmChoose"),
                                [] { return std::make_unique<frmChoose>(); });

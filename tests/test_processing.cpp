@@ -85,7 +85,6 @@ class TestProcessing : public QObject {
 private slots:
     void init() {
         freshProgram();
-        appState() = AppState{};
         shown().clear();
         Screens::instance().registerScreen(QStringLiteral("frmProcessing"),
                                            [] { return std::make_unique<frmProcessing>(); });
