@@ -6,6 +6,13 @@
 
 template <class Ui>
 shell::FormScreen<Ui>::~FormScreen() {
+    // The screen class that connected the handlers is gone already: hiding the window on the
+    // way out (a combo box losing the focus, say) must not call them.
+    if (ScreenWindow* window = this->window()) {
+        const auto objects = window->findChildren<QObject*>();
+        for (QObject* object : objects)
+            QObject::disconnect(object, nullptr, this, nullptr);
+    }
     // Destroy the window while this screen's handlers can still be told.
     Unload();
 }

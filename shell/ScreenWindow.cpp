@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace shell {
@@ -15,13 +16,16 @@ namespace {
 
 // Enter and Esc for the plain windows of the program, which Qt gives only to dialogs: Enter
 // clicks the focused button if a button has the focus, else the window's default button (also
-// from an editable combo box); Esc clicks the cancel button.
+// from an editable combo box); Esc clicks the cancel button. It also keeps the delayed clicks of
+// buttons on hidden windows quiet (see quietWhenHidden).
 class DialogKeys : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Timer && watched->isWidgetType())
+            return quietWhenHidden(static_cast<QWidget*>(watched), event);
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
@@ -43,6 +47,21 @@ protected:
         if (!target || !target->isVisible() || !target->isEnabled())
             return false;
         target->animateClick();
+        return true;
+    }
+
+private:
+    // A button pressed by its access key or by Enter clicks 100 ms later, on a timer. Should its
+    // window be hidden in between (the user went on to another screen), the click would reach a
+    // screen that is no longer there: the button finishes its click, but nobody hears it.
+    static bool quietWhenHidden(QWidget* widget, QEvent* event) {
+        if (!qobject_cast<QAbstractButton*>(widget))
+            return false;
+        auto* window = qobject_cast<ScreenWindow*>(widget->window());
+        if (!window || window->isVisible())
+            return false;
+        const QSignalBlocker quiet(widget);
+        static_cast<QObject*>(widget)->event(event);
         return true;
     }
 };
