@@ -11,6 +11,8 @@
 #include "shell/Version.h"
 #include "zodiac/SignCatalogue.h"
 
+#include <QLineEdit>
+
 template class shell::FormScreen<Ui::frmMoreinfo>;
 
 namespace compat {
@@ -26,6 +28,8 @@ void frmMoreinfo::connectHandlers() {
     // Only a pick from a list counts; typing never completes a word by itself.
     ui->cboGender->setCompleter(nullptr);
     ui->cboHoro->setCompleter(nullptr);
+    // Nor does leaving the box after typing a name: the combo box would report that as a pick.
+    QObject::disconnect(ui->cboHoro->lineEdit(), &QLineEdit::editingFinished, ui->cboHoro, nullptr);
     connect(ui->cboHoro, &QComboBox::activated, this, [this] { cboHoro_Click(); });
     connect(ui->Command1, &QPushButton::clicked, this, &frmMoreinfo::Command1_Click);
     connect(ui->Command2, &QPushButton::clicked, this, &frmMoreinfo::Command2_Click);

@@ -11,6 +11,8 @@
 #include "shell/Version.h"
 #include "zodiac/SignCatalogue.h"
 
+#include <QLineEdit>
+
 template class shell::FormScreen<Ui::frmChoose>;
 
 namespace shell {
@@ -23,6 +25,8 @@ frmChoose::~frmChoose() = default;
 void frmChoose::connectHandlers() {
     // Only a pick from the list counts as a click; typing never completes a name by itself.
     ui->cboHoro->setCompleter(nullptr);
+    // Nor does leaving the box after typing a name: the combo box would report that as a pick.
+    QObject::disconnect(ui->cboHoro->lineEdit(), &QLineEdit::editingFinished, ui->cboHoro, nullptr);
     connect(ui->cboHoro, &QComboBox::activated, this, [this] { cboHoro_Click(); });
     connect(ui->Command1, &QPushButton::clicked, this, &frmChoose::Command1_Click);
     connect(ui->Command2, &QPushButton::clicked, this, &frmChoose::Command2_Click);
