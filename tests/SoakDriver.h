@@ -18,23 +18,23 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
-#include <mutex>
-#include <thread>
 #include <cstdio>
+#include <cstdlib>
 #include <deque>
 #include <map>
+#include <mutex>
 #include <random>
+#include <thread>
 
 namespace soak {
 
@@ -56,6 +56,7 @@ public:
 
     explicit SoakDriver(quint32 seed) : m_seed(seed), m_random(seed) {}
     ~SoakDriver() {
+        onProgramEnd() = nullptr;
         m_stop = true;
         if (m_watchdog.joinable())
             m_watchdog.join();
@@ -85,8 +86,10 @@ public:
             m_stats.slowestEventMs = std::max(m_stats.slowestEventMs, took);
             if (took > MaxEventMs && m_failure.isEmpty())
                 m_failure = QStringLiteral("the event took %1 ms").arg(took);
-            if (m_failure.isEmpty()) {
-                const QStringList broken = programInvariants();
+            // After the end nothing of the program runs; what it left was checked as it ended.
+            if (m_failure.isEmpty() && !shell::ProgramEnd::ended()) {
+                QStringList broken = programInvariants();
+                broken << sameInstances();
                 if (!broken.isEmpty())
                     m_failure = broken.join(QStringLiteral("; "));
             }
@@ -113,7 +116,22 @@ private:
     T pick(const QList<T>& list) { return list.at(below(static_cast<int>(list.size()))); }
 
     // ---- the program ----------------------------------------------------------------------
+    // Each screen has one instance for the life of the program: once made, never replaced.
+    QStringList sameInstances() {
+        QStringList broken;
+        for (const QString& name : screenNames()) {
+            const shell::Screen* now = shell::Screens::instance().existing(name);
+            const shell::Screen*& first = m_instances[name];
+            if (first && now != first)
+                broken << QStringLiteral("%1 is another instance now").arg(name);
+            if (!first)
+                first = now;
+        }
+        return broken;
+    }
+
     void startProgram() {
+        m_instances.clear();
         startFreshProgram(SplashMs);
         ++m_stats.programs;
         settle();
@@ -157,12 +175,12 @@ private:
         if (!window) {
             const auto windows = visibleWindows();
             if (windows.isEmpty())
-                return count(QStringLiteral("wait"), pause());
+                return count(QStringLiteral("wait"), pause(4));
             window = pick(windows);
         }
         // Nobody clicks about while the compatibility count runs: mostly the user watches it.
         if (screenVisible(QStringLiteral("frmProcessing")) && chance(70))
-            return count(QStringLiteral("wait"), pause());
+            return count(QStringLiteral("wait"), pause(12));
         const int roll = below(100);
         if (roll < 8)
             return count(QStringLiteral("go on"), goOn(window));
@@ -177,7 +195,7 @@ private:
         if (roll < 80)
             return count(QStringLiteral("switch"), switchWindow(window));
         if (roll < 92)
-            return count(QStringLiteral("wait"), pause());
+            return count(QStringLiteral("wait"), pause(4));
         if (roll < 94)
             return count(QStringLiteral("close"), closeWindow(window));
         return count(QStringLiteral("song end"), songEnd(window));
@@ -443,7 +461,7 @@ private:
         QList<shell::ScreenWindow*> others = visibleWindows();
         others.removeAll(window);
         if (others.isEmpty())
-            return pause();
+            return pause(4);
         shell::ScreenWindow* other = pick(others);
         other->raise();
         other->activateWindow();
@@ -457,8 +475,8 @@ private:
 
     // The event loop runs as in the program (QTest::qWait would sleep between its rounds, and
     // the 1 ms progress timer would crawl).
-    QString pause() {
-        const int ms = 1 + below(12);
+    QString pause(int longest) {
+        const int ms = 1 + below(longest);
         QEventLoop loop;
         QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec();
@@ -539,6 +557,7 @@ private:
 
     quint32 m_seed;
     std::mt19937 m_random;
+    std::map<QString, const shell::Screen*> m_instances;
     std::deque<QString> m_recent;
     std::mutex m_recentLock;
     std::thread m_watchdog;

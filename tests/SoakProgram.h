@@ -206,6 +206,17 @@ inline QStringList programInvariants() {
             broken << QStringLiteral("frmMoreinfo gender list changed");
     }
 
+    // The program speaks only in its own words.
+    static const QStringList said{
+        QStringLiteral("Sorry . . .|Please select a sign before clicking the \"Proceed\" button."),
+        QStringLiteral("Sorry . . .|Please input correct data before clicking the \"Proceed\" button."),
+        QStringLiteral("Zelvoria|System Information Is Unavailable At This Time"),
+        QStringLiteral("Warning|Error jumping to:") + about::frmAbout::homePageAddress()};
+    for (const shell::Message& message : messages()) {
+        if (!said.contains(message.title + QLatin1Char('|') + message.text))
+            broken << QStringLiteral("message box '%1': '%2'").arg(message.title, message.text);
+    }
+
     if (personalUp) {
         const shell::Screen& screen = *loadedScreen(QStringLiteral("frmPersonal"));
         const int option = checkedOption(screen, 7);

@@ -5,7 +5,8 @@
 // program's real screens (outside services faked, the end of the program recorded; a fresh
 // program starts from the splash whenever one ends), and after every event checks the
 // program's invariants (SoakProgram.h) and that handling the event took at most 2 s.
-// By default three seeds with 13,334 events each, 40,002 events in all. Environment:
+// By default three seeds with 13,334 events each, 40,002 events in all (2,000 each in the
+// sanitizer build, see tests/CMakeLists.txt). Environment:
 //   ZELVORIA_SOAK_EVENTS=n   events per seed (a shorter run for a slow build)
 //   ZELVORIA_SOAK_SEED=s     one seed only, e.g. to replay a failure the test printed:
 //                            ZELVORIA_SOAK_SEED=7 ZELVORIA_SOAK_EVENTS=5120 ./test_soak randomEvents
@@ -32,10 +33,14 @@ using shell::Screens;
 
 namespace {
 
+#ifndef ZELVORIA_SOAK_DEFAULT_EVENTS
+#define ZELVORIA_SOAK_DEFAULT_EVENTS 13334
+#endif
+
 int eventsPerSeed() {
     bool ok = false;
     const int events = qEnvironmentVariableIntValue("ZELVORIA_SOAK_EVENTS", &ok);
-    return ok && events > 0 ? events : 13334;
+    return ok && events > 0 ? events : ZELVORIA_SOAK_DEFAULT_EVENTS;
 }
 
 QList<quint32> seeds() {
@@ -155,7 +160,10 @@ static void quietPlatform(QtMsgType type, const QMessageLogContext& context, con
 class TestSoak : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { passOn = qInstallMessageHandler(quietPlatform); }
+    void initTestCase() {
+        passOn = qInstallMessageHandler(quietPlatform);
+        shell::prepareApplication(*qApp); // as main() does: fonts, icon, no quitting by itself
+    }
     void cleanupTestCase() {
         freshProgram();
         shell::setMessageSink({});
