@@ -10,12 +10,14 @@
 //   ZELVORIA_SOAK_EVENTS=n   events per seed (a shorter run for a slow build)
 //   ZELVORIA_SOAK_SEED=s     one seed only, e.g. to replay a failure the test printed:
 //                            ZELVORIA_SOAK_SEED=7 ZELVORIA_SOAK_EVENTS=5120 ./test_soak randomEvents
+//   ZELVORIA_SOAK_TRACE=1    print every event as it is sent
 // A failure names the seed, the event's index and the last events sent. The progress screen's
 // timer runs on the clock, so a replay sends the same events but the count may stand elsewhere
 // when they arrive.
 //
-// windowsComeBack: opening and closing every screen 100 times (whole programs, each ended by
-// closing one of its windows) leaves as many top-level windows, and widgets, as before.
+// windowsComeBack: opening and closing every screen 100 times (whole programs from the splash,
+// the music host made by the first Proceed, each program ended by closing one of its windows)
+// leaves as many top-level windows, and widgets, as before.
 
 #include "SoakDriver.h"
 
