@@ -188,12 +188,13 @@ private slots:
         const QString failure = driver.run(events);
         const SoakStats& stats = driver.stats();
         QString summary = QStringLiteral("soak: seed %1: %2 events in %3 s, %4 programs, %5 message boxes, "
-                                         "slowest event %6 ms\n  sent:")
+                                         "%6 songs ended, slowest event %7 ms\n  sent:")
                               .arg(seed)
                               .arg(stats.events)
                               .arg(double(clock.elapsed()) / 1000.0, 0, 'f', 1)
                               .arg(stats.programs)
                               .arg(stats.messages)
+                              .arg(stats.songEnds)
                               .arg(stats.slowestEventMs);
         for (const auto& [kind, n] : stats.sent)
             summary += QStringLiteral(" %1 %2 (%3 ms),").arg(kind).arg(n).arg(stats.sentMs.at(kind));
