@@ -11,9 +11,9 @@
 //   ZELVORIA_SOAK_SEED=s     one seed only, e.g. to replay a failure the test printed:
 //                            ZELVORIA_SOAK_SEED=7 ZELVORIA_SOAK_EVENTS=5120 ./test_soak randomEvents
 //   ZELVORIA_SOAK_TRACE=1    print every event as it is sent
-// A failure names the seed, the event's index and the last events sent. The progress screen's
-// timer runs on the clock, so a replay sends the same events but the count may stand elsewhere
-// when they arrive.
+// A failure names the seed, the event's index and the last events sent. The progress count and
+// the 100 ms delay of a key-pressed button run on the clock, so a replay is exact only until one
+// of them falls otherwise (usually within a few hundred events).
 //
 // windowsComeBack: opening and closing every screen 100 times (whole programs from the splash,
 // the music host made by the first Proceed, each program ended by closing one of its windows)
