@@ -12,14 +12,12 @@
 //   exit-while-starting  Proceed with music and Exit at once, while the synth still starts
 //   exit-silent          Proceed with music, wait, check that nothing sounds, use the
 //                        program a little (About, Main Menu, Proceed again), then Exit
-//   open-home-page       Proceed, open About, click the home-page address, then Exit
 //
 // Printed lines: "playing", "starting", "silent", "message: <title>|<text>", "exiting"; a line
 // "returned" means ExitProgram came back, which it never may. Exit status 0 from ExitProgram;
 // 3 when the scenario could not be set up; 4 when the end of the program took too long.
 
 #include "ProgramScreens.h"
-#include "about/frmAbout.h"
 #include "music/FluidSequencer.h"
 #include "music/frmMusic.h"
 #include "shell/AppState.h"
@@ -35,8 +33,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -138,8 +134,6 @@ bool waitFor(Condition condition, int ms) {
     return true;
 }
 
-void pause(int ms) { waitFor([] { return false; }, ms); }
-
 void proceedWithMusic() {
     control<QComboBox>("frmChoose", "cboHoro").setCurrentText(QStringLiteral("Leo"));
     control<QCheckBox>("frmChoose", "chkMusic").setChecked(true);
@@ -169,16 +163,6 @@ void armWatchdog() {
     say(QStringLiteral("returned"));
     std::fflush(nullptr);
     std::_Exit(5);
-}
-
-void clickLabel(QLabel& label) {
-    const QPointF at(label.width() / 2.0, label.height() / 2.0);
-    QMouseEvent press(QEvent::MouseButtonPress, at, label.mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, label.mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&label, &press);
-    QApplication::sendEvent(&label, &release);
 }
 
 void run(const Arguments& args) {
@@ -225,13 +209,6 @@ void run(const Arguments& args) {
         watch(500);
         if (!sounded)
             say(QStringLiteral("silent"));
-        exitFromPersonal(args.exitByClosing);
-    }
-    if (args.scenario == QLatin1String("open-home-page")) {
-        control<QPushButton>("frmPersonal", "Command8").click();
-        clickLabel(control<QLabel>("frmAbout", "Label1"));
-        pause(300);
-        control<QPushButton>("frmAbout", "cmdOK").click();
         exitFromPersonal(args.exitByClosing);
     }
     giveUp(QStringLiteral("unknown scenario ") + args.scenario);

@@ -8,7 +8,6 @@
 #include "MessageRecorder.h"
 #include "ScreenTestSupport.h"
 #include "StandInScreen.h"
-#include "about/HyperLink.h"
 #include "about/RegistryStandIn.h"
 #include "about/SystemInfo.h"
 #include "about/frmAbout.h"
@@ -23,7 +22,6 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
