@@ -2,32 +2,42 @@
 
 #include "shell/MessageBox.h"
 
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
 namespace about {
 
 CHYPERLINK::CHYPERLINK(LinkOpener& opener, QWidget* owner) : m_opener(opener), m_owner(owner) {}
 
 void CHYPERLINK::ExecuteLink(const QString& pstrLINK) noexcept {
+    std::function<void()> warn;
     try {
         if (!pstrLINK.isEmpty())
             Link = pstrLINK;
         if (Link.isEmpty())
             return;
+        // Also run when the handler gives up after it was started, over the window that asked
+        // if it is still there: this object is long gone by then.
+        warn = [address = Link, owner = QPointer<QWidget>(m_owner)] {
+            try {
+                shell::MsgBox(owner, {QStringLiteral("Error jumping to:") + address, QStringLiteral("Warning"),
+                                      shell::MessageIcon::Warning});
+            } catch (...) {
+            }
+        };
     } catch (...) {
         return;
     }
     bool opened = false;
     try {
-        opened = m_opener.open(Link);
+        opened = m_opener.openWatched(Link, warn);
     } catch (...) {
         // A handler that fails loudly has failed all the same.
     }
-    if (opened)
-        return;
-    try {
-        shell::MsgBox(m_owner, {QStringLiteral("Error jumping to:") + Link, QStringLiteral("Warning"),
-                                shell::MessageIcon::Warning});
-    } catch (...) {
-    }
+    if (!opened)
+        warn();
 }
 
 } // namespace about

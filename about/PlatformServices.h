@@ -7,6 +7,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 namespace about {
 
 // Root key handles as the registry numbers them.
@@ -41,6 +43,13 @@ public:
     virtual ~LinkOpener() = default;
     // Hands the address to the desktop's default handler; false when it could not.
     virtual bool open(const QString& address) = 0;
+    // The same, for handlers that can only say a little later that they gave up (no browser
+    // behind them): `failedLater` then runs on the user-interface thread. Never called when
+    // open() has already answered false.
+    virtual bool openWatched(const QString& address, std::function<void()> failedLater) {
+        Q_UNUSED(failedLater);
+        return open(address);
+    }
 };
 
 // The services of the platform the program runs on.

@@ -129,9 +129,8 @@ private:
             virtualOutput = std::thread([this] { paceVirtualOutput(); });
             return true;
         case Output::System:
-            // JACK is left out on purpose: its client may start a server of its own.
-            for (const char* name : {"pipewire", "pulseaudio", "alsa"}) {
-                if (fluid_settings_setstr(settings, "audio.driver", name) != FLUID_OK)
+            for (const QString& entry : options.audioDrivers) {
+                if (!chooseDriver(entry))
                     continue;
                 driver = new_fluid_audio_driver2(settings, &Engine::render, this);
                 if (driver)
@@ -140,6 +139,25 @@ private:
             return fail(QStringLiteral("no audio device"));
         }
         return false;
+    }
+
+    // "driver" or "driver:device". The device of an earlier entry must not stick to a later one,
+    // so a driver named alone gets its default device back.
+    bool chooseDriver(const QString& entry) {
+        const qsizetype colon = entry.indexOf(QLatin1Char(':'));
+        const QByteArray name = entry.left(colon).toLatin1();
+        if (fluid_settings_setstr(settings, "audio.driver", name.constData()) != FLUID_OK)
+            return false;
+        const QByteArray setting = "audio." + name + ".device";
+        QByteArray device;
+        if (colon >= 0) {
+            device = entry.mid(colon + 1).toLocal8Bit();
+        } else {
+            char* usual = nullptr;
+            if (fluid_settings_getstr_default(settings, setting.constData(), &usual) == FLUID_OK)
+                device = usual;
+        }
+        return device.isEmpty() || fluid_settings_setstr(settings, setting.constData(), device.constData()) == FLUID_OK;
     }
 
     // Called by the sound device's thread; the same lock guards every change of the file

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <chrono>
@@ -30,6 +31,10 @@ public:
     struct Options {
         QString soundFont;         // empty: the system's General MIDI soundfont
         Output output = Output::System;
+        // The sound systems the System output tries, in turn: a FluidSynth driver name, or
+        // "driver:device" to name the device too ("alsa:hw:1,0"). JACK is left out on purpose:
+        // its client may start a server of its own.
+        QStringList audioDrivers{QStringLiteral("pipewire"), QStringLiteral("pulseaudio"), QStringLiteral("alsa")};
         double virtualSpeed = 1.0; // how much faster than real time the virtual output runs
         // A song still playing after this long (a damaged file can keep going) is stopped and
         // reported as ended.

@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <QtTest>
+#include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 
@@ -257,6 +260,28 @@ private slots:
         QCOMPARE(messages().size(), 1);
         QCOMPARE(messages()[0].text, QStringLiteral("Error jumping to:https://zelvoria.example.org/"));
         QCOMPARE(messages()[0].title, QStringLiteral("Warning"));
+        QCOMPARE(messages()[0].icon, shell::MessageIcon::Warning);
+    }
+
+    // A handler that gives up after it was started: the warning comes then, once, even though
+    // the link object and the window that asked are gone.
+    void lateFailureWarnsOnce() {
+        struct LateOpener : LinkOpener {
+            std::function<void()> failed;
+            bool open(const QString&) override { return true; }
+            bool openWatched(const QString&, std::function<void()> failedLater) override {
+                failed = std::move(failedLater);
+                return true;
+            }
+        } opener;
+        auto owner = std::make_unique<QWidget>();
+        CHYPERLINK(opener, owner.get()).ExecuteLink(QStringLiteral("https://zelvoria.example.org/"));
+        QVERIFY(messages().isEmpty());
+        QVERIFY(opener.failed);
+        owner.reset();
+        opener.failed();
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(messages()[0].text, QStringLiteral("Error jumping to:https://zelvoria.example.org/"));
         QCOMPARE(messages()[0].icon, shell::MessageIcon::Warning);
     }
 

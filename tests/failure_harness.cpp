@@ -1,0 +1,236 @@
+// The program with its real screens and its real FluidSynth player, driven through one scenario
+// and ended by its own ExitProgram: the failure-matrix test runs it as a child process and reads
+// what it prints. Only the sound output, the song folder and the soundfont can be chosen; the
+// splash screen is skipped. Message boxes are printed instead of shown.
+//
+//   failure_harness <scenario> [--songs DIR] [--output system|virtual|none] [--drivers a,b]
+//                   [--soundfont FILE] [--exit button|close]
+//
+// Scenarios:
+//   exit-before-song     Exit on the chooser, no song ever asked for
+//   exit-while-playing   Proceed with music, wait until the song sounds, then Exit
+//   exit-while-starting  Proceed with music and Exit at once, while the synth still starts
+//   exit-silent          Proceed with music, wait, check that nothing sounds, use the
+//                        program a little (About, Main Menu, Proceed again), then Exit
+//
+// Printed lines: "playing", "starting", "silent", "message: <title>|<text>", "exiting"; a line
+// "returned" means ExitProgram came back, which it never may. Exit status 0 from ExitProgram;
+// 3 when the scenario could not be set up; 4 when the end of the program took too long.
+
+#include "ProgramScreens.h"
+#include "music/FluidSequencer.h"
+#include "music/frmMusic.h"
+#include "shell/AppState.h"
+#include "shell/MessageBox.h"
+#include "shell/ProgramPath.h"
+#include "shell/ScreenWindow.h"
+#include "shell/Screens.h"
+#include "shell/Startup.h"
+#include "shell/frmChoose.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+namespace {
+
+using music::FluidSequencer;
+
+void say(const QString& line) {
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+}
+
+[[noreturn]] void giveUp(const QString& why) {
+    say(QStringLiteral("setup failed: ") + why);
+    std::fflush(nullptr);
+    std::_Exit(3);
+}
+
+// The real player, reading its songs from another folder than the program's own.
+class RedirectedSequencer : public music::Sequencer {
+public:
+    RedirectedSequencer(FluidSequencer::Options options, QString songFolder)
+        : m_inner(std::move(options)), m_folder(std::move(songFolder)) {
+        connect(&m_inner, &Sequencer::done, this, &Sequencer::done);
+    }
+    void setDeviceType(const QString& deviceType) override { m_inner.setDeviceType(deviceType); }
+    void setFileName(const QString& fileName) override {
+        m_inner.setFileName(m_folder + QLatin1Char('/') + QFileInfo(fileName).fileName());
+    }
+    void sendCommand(const QString& command) override { m_inner.sendCommand(command); }
+    bool isSongOpen() const override { return m_inner.isSongOpen(); }
+    const FluidSequencer& player() const { return m_inner; }
+
+private:
+    FluidSequencer m_inner;
+    QString m_folder;
+};
+
+RedirectedSequencer* g_sequencer = nullptr;
+
+struct Arguments {
+    QString scenario;
+    QString songs;
+    FluidSequencer::Options options;
+    bool exitByClosing = false;
+};
+
+Arguments parse(const QStringList& args) {
+    Arguments parsed;
+    if (args.size() < 2)
+        giveUp(QStringLiteral("no scenario"));
+    parsed.scenario = args[1];
+    for (qsizetype i = 2; i + 1 < args.size(); i += 2) {
+        const QString& key = args[i];
+        const QString& value = args[i + 1];
+        if (key == QLatin1String("--songs"))
+            parsed.songs = value;
+        else if (key == QLatin1String("--output"))
+            parsed.options.output = value == QLatin1String("virtual") ? FluidSequencer::Output::Virtual
+                                    : value == QLatin1String("none")  ? FluidSequencer::Output::None
+                                                                       : FluidSequencer::Output::System;
+        else if (key == QLatin1String("--drivers"))
+            parsed.options.audioDrivers = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
+        else if (key == QLatin1String("--soundfont"))
+            parsed.options.soundFont = value;
+        else if (key == QLatin1String("--exit"))
+            parsed.exitByClosing = value == QLatin1String("close");
+        else
+            giveUp(QStringLiteral("unknown option ") + key);
+    }
+    return parsed;
+}
+
+template <class T>
+T& control(const char* screen, const char* name) {
+    auto* found = shell::Screens::instance().get(QString::fromLatin1(screen)).window()->findChild<T*>(
+        QString::fromLatin1(name));
+    if (!found)
+        giveUp(QStringLiteral("no control ") + QString::fromLatin1(name));
+    return *found;
+}
+
+// Waits in the event loop until the condition holds; false at the deadline.
+template <class Condition>
+bool waitFor(Condition condition, int ms) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > ms)
+            return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+void proceedWithMusic() {
+    control<QComboBox>("frmChoose", "cboHoro").setCurrentText(QStringLiteral("Leo"));
+    control<QCheckBox>("frmChoose", "chkMusic").setChecked(true);
+    control<QPushButton>("frmChoose", "Command1").click();
+    if (!shell::Screens::instance().get(QStringLiteral("frmPersonal")).isVisible())
+        giveUp(QStringLiteral("Proceed did not show the personal screen"));
+}
+
+// Ends the process with status 4 should the end of the program not come within 5 s.
+void armWatchdog() {
+    std::thread([] {
+        std::this_thread::sleep_for(std::chrono::seconds(5));
+        std::printf("exit hung\n");
+        std::fflush(nullptr);
+        std::_Exit(4);
+    }).detach();
+}
+
+// Ends the program from the personal screen as the user would.
+[[noreturn]] void exitFromPersonal(bool byClosing) {
+    armWatchdog();
+    say(QStringLiteral("exiting"));
+    if (byClosing)
+        shell::Screens::instance().get(QStringLiteral("frmPersonal")).window()->close();
+    else
+        control<QPushButton>("frmPersonal", "Command9").click();
+    say(QStringLiteral("returned"));
+    std::fflush(nullptr);
+    std::_Exit(5);
+}
+
+void run(const Arguments& args) {
+    auto& chooser = shell::Screens::instance().get<shell::frmChoose>();
+    chooser.Show();
+
+    if (args.scenario == QLatin1String("exit-before-song")) {
+        armWatchdog();
+        say(QStringLiteral("exiting"));
+        if (args.exitByClosing)
+            chooser.window()->close();
+        else
+            control<QPushButton>("frmChoose", "Command2").click();
+        say(QStringLiteral("returned"));
+        std::fflush(nullptr);
+        std::_Exit(5);
+    }
+
+    proceedWithMusic();
+    if (!g_sequencer)
+        giveUp(QStringLiteral("Proceed with music made no player"));
+    const FluidSequencer& player = g_sequencer->player();
+
+    if (args.scenario == QLatin1String("exit-while-starting")) {
+        if (player.engineState() == FluidSequencer::EngineState::Starting)
+            say(QStringLiteral("starting"));
+        exitFromPersonal(args.exitByClosing);
+    }
+    if (args.scenario == QLatin1String("exit-while-playing")) {
+        if (!waitFor([&] { return player.isPlaying(); }, 15000))
+            giveUp(QStringLiteral("the song never played: ") + player.lastError());
+        say(QStringLiteral("playing"));
+        exitFromPersonal(args.exitByClosing);
+    }
+    if (args.scenario == QLatin1String("exit-silent")) {
+        bool sounded = false;
+        auto watch = [&](int ms) { waitFor([&] { return (sounded = sounded || player.isPlaying()); }, ms); };
+        watch(1500);
+        // The program carries on: About and back, the main menu, Proceed again.
+        control<QPushButton>("frmPersonal", "Command8").click();
+        control<QPushButton>("frmAbout", "cmdOK").click();
+        control<QPushButton>("frmPersonal", "Command10").click();
+        control<QPushButton>("frmChoose", "Command1").click();
+        watch(500);
+        if (!sounded)
+            say(QStringLiteral("silent"));
+        exitFromPersonal(args.exitByClosing);
+    }
+    giveUp(QStringLiteral("unknown scenario ") + args.scenario);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    shell::prepareApplication(app);
+    const Arguments args = parse(QApplication::arguments());
+    registerProgramScreens();
+    shell::setMessageSink([](QWidget*, const shell::Message& m) {
+        say(QStringLiteral("message: ") + m.title + QLatin1Char('|') + m.text);
+    });
+    const QString songs = args.songs.isEmpty() ? shell::Path() : args.songs;
+    music::installMusic([args, songs] {
+        auto sequencer = std::make_unique<RedirectedSequencer>(args.options, songs);
+        g_sequencer = sequencer.get();
+        return sequencer;
+    });
+    shell::appState() = shell::AppState{};
+    QTimer::singleShot(0, [&args] { run(args); });
+    return shell::runEventLoop();
+}

@@ -1,0 +1,434 @@
+// What the program does when the world around it fails: song files missing or damaged, no
+// sound device, no soundfont, the end of the program in every state of the music, no system
+// information tool, a registered tool that is not there, no web browser. Each case has its own
+// time limit: a failure may give silence or a message, never a crash, a hang or an escaping
+// error. The cases that end a process run the program's screens in a child process
+// (failure_harness).
+
+#include "MessageRecorder.h"
+#include "ScreenTestSupport.h"
+#include "StandInScreen.h"
+#include "about/RegistryStandIn.h"
+#include "about/SystemInfo.h"
+#include "about/frmAbout.h"
+#include "music/FluidSequencer.h"
+#include "music/MidiFileCheck.h"
+#include "music/MusicPlayer.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <chrono>
+#include <memory>
+#include <vector>
+
+using music::FluidSequencer;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Generous limits for a loaded two-core machine: they catch hangs, they measure nothing.
+constexpr int kCommandLimitMs = 2000;   // one music operation on the user-interface thread
+constexpr int kSettleMs = 1500;         // long enough for the synth to start or fail
+constexpr int kProcessLimitMs = 60000;  // one run of the program in a child process
+
+const QString kSongDir = QStringLiteral(ZELVORIA_SONG_DIR);
+const QString kHarness = QStringLiteral(ZELVORIA_FAILURE_HARNESS);
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& data) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// A song damaged in its track data with 7-bit values only, so that it still passes the file
+// check and reaches FluidSynth: notes, velocities, delta times and tempo go wild.
+QByteArray damagedButWellFormed(const QByteArray& song, quint32 seed) {
+    QRandomGenerator random(seed);
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        QByteArray damaged = song;
+        for (int i = 0; i < 40; ++i) {
+            const auto at = static_cast<qsizetype>(random.bounded(22, static_cast<int>(song.size())));
+            if (!(static_cast<quint8>(damaged[at]) & 0x80u))
+                damaged[at] = static_cast<char>(random.bounded(0x80));
+        }
+        if (damaged != song && music::isStandardMidiFile(damaged))
+            return damaged;
+    }
+    return {};
+}
+
+FluidSequencer::Options quickOptions() {
+    FluidSequencer::Options options;
+    options.output = FluidSequencer::Output::Virtual;
+    options.pollInterval = 20ms;
+    return options;
+}
+
+void openAndPlay(FluidSequencer& player, const QString& file) {
+    player.sendCommand(QStringLiteral("Close"));
+    player.setDeviceType(QStringLiteral("Sequencer"));
+    player.setFileName(file);
+    player.sendCommand(QStringLiteral("Open"));
+    player.sendCommand(QStringLiteral("Play"));
+}
+
+// The music as the chooser drives it, over the real FluidSynth player: a song folder of the
+// test's choosing, the box ticked, and draws that walk through all twenty songs in turn.
+struct MusicRig {
+    explicit MusicRig(FluidSequencer::Options options, QString folder)
+        : sequencer(std::make_unique<FluidSequencer>(std::move(options))),
+          player(*sequencer, {[folder] { return folder; }, [] { return true; },
+                              [this] { return (next++ % music::SongCount + 0.5) / music::SongCount; }}) {}
+
+    std::unique_ptr<FluidSequencer> sequencer;
+    int next = 0;
+    music::MusicPlayer player;
+};
+
+#define QVERIFY_WITHIN(ms, statement)                                                              \
+    do {                                                                                           \
+        QElapsedTimer clock_;                                                                      \
+        clock_.start();                                                                            \
+        statement;                                                                                 \
+        QVERIFY2(clock_.elapsed() < (ms), qPrintable(QStringLiteral(#statement " took %1 ms")     \
+                                                         .arg(clock_.elapsed())));                \
+    } while (false)
+
+// A registry that names whatever the test wants, on the real file checks and program starter.
+struct RegisteredPath : about::RegistryStandIn {
+    using RegistryStandIn::RegistryStandIn;
+    QString path;
+    bool readRegistryValue(quint32 root, const QString& keyName, const QString& valueName,
+                           about::RegistryValue& value) override {
+        if (root != about::HKEY_LOCAL_MACHINE_ROOT || keyName != about::msinfoKey() ||
+            valueName != QLatin1String("PATH"))
+            return RegistryStandIn::readRegistryValue(root, keyName, valueName, value);
+        value = {about::REG_SZ_TYPE, path.toLocal8Bit() + QByteArray(1, '\0')};
+        return true;
+    }
+};
+
+// PATH pointing at one folder, and no browser named in the environment, for as long as it lives.
+class SearchPath {
+public:
+    explicit SearchPath(const QString& folder) {
+        for (const char* name : {"PATH", "BROWSER", "DEFAULT_BROWSER"}) {
+            m_saved.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+            qunsetenv(name);
+        }
+        qputenv("PATH", QFile::encodeName(folder));
+    }
+    ~SearchPath() {
+        for (const auto& [name, wasSet, value] : m_saved) {
+            if (wasSet)
+                qputenv(name, value);
+            else
+                qunsetenv(name);
+        }
+    }
+
+private:
+    struct Saved {
+        const char* name;
+        bool wasSet;
+        QByteArray value;
+    };
+    std::vector<Saved> m_saved;
+};
+
+} // namespace
+
+class TestFailureMatrix : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_noSongs, m_randomSongs, m_truncatedSongs, m_damagedSongs;
+
+    QString folder(const QString& name) {
+        const QString path = m_dir.filePath(name);
+        QDir().mkpath(path);
+        return path;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        QVERIFY2(QFileInfo(kSongDir + QStringLiteral("/song1.msc")).isFile(), qPrintable(kSongDir));
+        QVERIFY2(QFileInfo(kHarness).isExecutable(), qPrintable(kHarness));
+        m_noSongs = folder(QStringLiteral("none"));
+        m_randomSongs = folder(QStringLiteral("random"));
+        m_truncatedSongs = folder(QStringLiteral("truncated"));
+        m_damagedSongs = folder(QStringLiteral("damaged"));
+        QRandomGenerator random(20261209);
+        for (int n = 1; n <= music::SongCount; ++n) {
+            const QString name = QStringLiteral("/song%1.msc").arg(n);
+            const QByteArray song = readAll(kSongDir + name);
+            QVERIFY(!song.isEmpty());
+            // Random bytes; every other file opens like a MIDI file, so the damage is deeper in.
+            QByteArray noise(static_cast<qsizetype>(random.bounded(1, 5000)), '\0');
+            for (char& byte : noise)
+                byte = static_cast<char>(random.bounded(256));
+            if (n % 2 == 0)
+                noise = song.left(14) + noise;
+            writeFile(m_randomSongs + name, noise);
+            // Cut anywhere: in the header, in the first track, just before the end.
+            const qsizetype cut = n == 1 ? 0 : n == 2 ? 10 : n == 3 ? song.size() - 1
+                                                                     : song.size() * n / (music::SongCount + 1);
+            writeFile(m_truncatedSongs + name, song.left(cut));
+            const QByteArray damaged = damagedButWellFormed(song, static_cast<quint32>(n));
+            QVERIFY(!damaged.isEmpty());
+            writeFile(m_damagedSongs + name, damaged);
+        }
+    }
+
+    void init() { recordMessages(); }
+    void cleanupTestCase() { freshProgram(); shell::setMessageSink({}); }
+
+    // ---- Music: silence, and the program carries on -------------------------------------------
+
+    void musicStaysSilent_data() {
+        QTest::addColumn<QString>("songs");
+        QTest::addColumn<int>("output");
+        QTest::addColumn<QStringList>("drivers");
+        QTest::addColumn<QString>("soundFont");
+        QTest::addColumn<bool>("engineStarts"); // whether the synth is ever started
+
+        const int system = int(FluidSequencer::Output::System);
+        const int virt = int(FluidSequencer::Output::Virtual);
+        const QStringList usual = FluidSequencer::Options{}.audioDrivers;
+        QTest::newRow("missing song files") << m_noSongs << virt << usual << QString() << false;
+        QTest::newRow("random-byte song files") << m_randomSongs << virt << usual << QString() << false;
+        QTest::newRow("truncated song files") << m_truncatedSongs << virt << usual << QString() << false;
+        QTest::newRow("no audio device: no such card")
+            << kSongDir << system << QStringList{QStringLiteral("alsa:hw:127,0")} << QString() << true;
+        QTest::newRow("no audio device: unknown sound system")
+            << kSongDir << system << QStringList{QStringLiteral("no-such-driver")} << QString() << true;
+        QTest::newRow("no audio device: no sound system at all")
+            << kSongDir << system << QStringList() << QString() << true;
+        QTest::newRow("no soundfont: missing file")
+            << kSongDir << system << usual << m_dir.filePath(QStringLiteral("absent.sf2")) << true;
+        QTest::newRow("no soundfont: a song in its place")
+            << kSongDir << system << usual << kSongDir + QStringLiteral("/song1.msc") << true;
+    }
+    void musicStaysSilent() {
+        QFETCH(QString, songs);
+        QFETCH(int, output);
+        QFETCH(QStringList, drivers);
+        QFETCH(QString, soundFont);
+        QFETCH(bool, engineStarts);
+
+        FluidSequencer::Options options = quickOptions();
+        options.output = static_cast<FluidSequencer::Output>(output);
+        options.audioDrivers = drivers;
+        options.soundFont = soundFont;
+        shell::appState() = shell::AppState{};
+        shell::appState().MusicRestartPending = true;
+        MusicRig rig(options, songs);
+        FluidSequencer& player = *rig.sequencer;
+        QSignalSpy done(&player, &FluidSequencer::done);
+
+        QVERIFY_WITHIN(kCommandLimitMs, rig.player.StartMusic());
+        QVERIFY(!shell::appState().MusicRestartPending);
+        QTRY_VERIFY_WITH_TIMEOUT(player.engineState() != FluidSequencer::EngineState::Starting, 10000);
+        QCOMPARE(player.engineState() != FluidSequencer::EngineState::NotStarted, engineStarts);
+        // Every one of the twenty songs is tried, as ends of songs would try them.
+        for (int song = 2; song <= music::SongCount; ++song)
+            QVERIFY_WITHIN(kCommandLimitMs, rig.player.MMControl1_Done(1));
+        QTest::qWait(kSettleMs);
+        QVERIFY(!player.isPlaying());
+        QVERIFY(!player.isSongOpen());
+        QVERIFY(!player.isWatchingForEnd());
+        QCOMPARE(done.count(), 0);
+        QVERIFY2(!player.lastError().isEmpty(), "the player should know why it is silent");
+
+        // Stop, start again and shut down as the chooser and the end of the program would.
+        QVERIFY_WITHIN(kCommandLimitMs, rig.player.StopMusic());
+        shell::appState().MusicRestartPending = true;
+        QVERIFY_WITHIN(kCommandLimitMs, rig.player.StartMusic());
+        QVERIFY_WITHIN(kCommandLimitMs, rig.player.ShutdownMusic());
+        QVERIFY(!player.isSongOpen());
+        QVERIFY_WITHIN(3000, rig.sequencer.reset());
+    }
+
+    // Songs that pass the file check with damaged notes, delta times and tempo reach FluidSynth:
+    // each one plays, ends, or is cut off at the length limit; none hangs the player.
+    void damagedSongsEndOrStaySilent() {
+        FluidSequencer::Options options = quickOptions();
+        options.virtualSpeed = 20.0;
+        options.maxSongLength = 1500ms;
+        FluidSequencer player(options);
+        QSignalSpy done(&player, &FluidSequencer::done);
+        for (int n = 1; n <= 6; ++n) {
+            const QString file = m_damagedSongs + QStringLiteral("/song%1.msc").arg(n);
+            QVERIFY_WITHIN(kCommandLimitMs, openAndPlay(player, file));
+            QVERIFY2(player.isSongOpen(), qPrintable(player.lastError()));
+            // Started, then either reported as ended or given up as unplayable.
+            QTRY_VERIFY_WITH_TIMEOUT(!player.isWatchingForEnd(), 12000);
+            QTest::qWait(100);
+            QVERIFY(!player.isPlaying());
+        }
+        QVERIFY2(done.count() >= 1, "at least some damaged songs should still play to an end");
+        QCOMPARE(player.engineState(), FluidSequencer::EngineState::Ready);
+    }
+
+    // ---- The end of the program, in a child process ----------------------------------------
+
+    void programEnds_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("expected"); // a line the run must print before "exiting"
+        const QStringList virt{QStringLiteral("--output"), QStringLiteral("virtual"),
+                               QStringLiteral("--songs"), kSongDir};
+        QTest::newRow("exit before any song") << QStringList{"exit-before-song"} << QString();
+        QTest::newRow("exit before any song, chooser closed")
+            << QStringList{"exit-before-song", "--exit", "close"} << QString();
+        QTest::newRow("exit while a song plays") << QStringList{"exit-while-playing"} + virt << "playing";
+        QTest::newRow("exit while a song plays, window closed")
+            << QStringList{"exit-while-playing", "--exit", "close"} + virt << "playing";
+        QTest::newRow("exit while the synth starts") << QStringList{"exit-while-starting"} + virt << "starting";
+        QTest::newRow("exit with missing song files")
+            << QStringList{"exit-silent", "--output", "virtual", "--songs", m_noSongs} << "silent";
+        QTest::newRow("exit with random-byte song files")
+            << QStringList{"exit-silent", "--output", "virtual", "--songs", m_randomSongs} << "silent";
+        QTest::newRow("exit with no audio device")
+            << QStringList{"exit-silent", "--drivers", "alsa:hw:127,0", "--songs", kSongDir} << "silent";
+        QTest::newRow("exit with no soundfont")
+            << QStringList{"exit-silent", "--soundfont", m_dir.filePath(QStringLiteral("absent.sf2")),
+                           "--songs", kSongDir}
+            << "silent";
+    }
+    void programEnds() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, expected);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        program.setProcessEnvironment(environment);
+        QElapsedTimer clock;
+        clock.start();
+        program.start(kHarness, arguments);
+        QVERIFY(program.waitForStarted(10000));
+        const bool finished = program.waitForFinished(kProcessLimitMs);
+        if (!finished)
+            program.kill();
+        const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString diagnosis = out + QString::fromLocal8Bit(program.readAllStandardError()).right(3000);
+        QVERIFY2(finished, qPrintable(QStringLiteral("still running after %1 ms\n").arg(kProcessLimitMs) + diagnosis));
+        QVERIFY2(program.exitStatus() == QProcess::NormalExit, qPrintable(diagnosis));
+        QVERIFY2(program.exitCode() == 0, qPrintable(QStringLiteral("exit status %1\n").arg(program.exitCode()) + diagnosis));
+        const QStringList lines = out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(lines.contains(QStringLiteral("exiting")), qPrintable(diagnosis));
+        QVERIFY2(!lines.contains(QStringLiteral("returned")), qPrintable(diagnosis));
+        QVERIFY2(!out.contains(QStringLiteral("message:")), qPrintable(diagnosis)); // music failures are silent
+        if (!expected.isEmpty())
+            QVERIFY2(lines.indexOf(expected) >= 0 && lines.indexOf(expected) < lines.indexOf(QStringLiteral("exiting")),
+                     qPrintable(diagnosis));
+        qDebug("%s: %lld ms", QTest::currentDataTag(), static_cast<long long>(clock.elapsed()));
+    }
+
+    // ---- The About screen's outside services -----------------------------------------------
+
+    void systemInfoUnavailable_data() {
+        QTest::addColumn<QString>("registered"); // empty: nothing registered, no tool anywhere
+        QTest::newRow("no system information tool") << QString();
+        QTest::newRow("registered path names no file") << m_dir.filePath(QStringLiteral("gone/infotool"));
+        QTest::newRow("registered path names a folder") << m_dir.path();
+        QTest::newRow("registered path names no program") << kSongDir + QStringLiteral("/song1.msc");
+    }
+    void systemInfoUnavailable() {
+        QFETCH(QString, registered);
+        freshProgram();
+        const QString emptyFolder = folder(QStringLiteral("empty-bin"));
+        RegisteredPath system(emptyFolder);
+        system.path = registered;
+        about::RegistryStandIn nothingRegistered(emptyFolder);
+        auto& screens = shell::Screens::instance();
+        screens.registerScreen(QStringLiteral("frmBeneath"), [] { return std::make_unique<StandInScreen>(QStringLiteral("frmBeneath")); });
+        screens.registerScreen(QStringLiteral("frmAbout"), [&] {
+            auto screen = std::make_unique<about::frmAbout>();
+            screen->setServices(registered.isEmpty() ? static_cast<about::SystemServices&>(nothingRegistered) : system,
+                                about::desktopLinkOpener());
+            return screen;
+        });
+        screens.get(QStringLiteral("frmBeneath")).Show();
+        auto& aboutScreen = screens.get<about::frmAbout>();
+        aboutScreen.Show();
+        {
+            const SearchPath noTools(emptyFolder);
+            QVERIFY_WITHIN(kCommandLimitMs, aboutScreen.window()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click());
+        }
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(messages()[0].text, QStringLiteral("System Information Is Unavailable At This Time"));
+        QCOMPARE(messages()[0].title, QStringLiteral("Zelvoria"));
+        QVERIFY(aboutScreen.isVisible());
+        QVERIFY(!shell::ProgramEnd::ended());
+        freshProgram();
+    }
+
+    // The real desktop opener. Without anything to open web addresses the user is warned at
+    // once; when xdg-open is there but finds no browser it says so in its exit status, and the
+    // warning comes as soon as it has. The About screen stays either way.
+    void homePageWithoutBrowser_data() {
+        QTest::addColumn<QByteArray>("xdgOpen"); // the script on the search path; empty: none
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("no web browser, no xdg-open") << QByteArray() << true;
+        QTest::newRow("xdg-open finds no browser") << QByteArray("exit 3") << true;
+        QTest::newRow("xdg-open fails to open it") << QByteArray("exit 4") << true;
+        QTest::newRow("xdg-open killed") << QByteArray("kill -9 $$") << true;
+        QTest::newRow("xdg-open opens it") << QByteArray("exit 0") << false;
+    }
+    void homePageWithoutBrowser() {
+        QFETCH(QByteArray, xdgOpen);
+        QFETCH(bool, warned);
+        freshProgram();
+        QTemporaryDir bin;
+        const QString record = bin.filePath(QStringLiteral("asked"));
+        if (!xdgOpen.isEmpty()) {
+            const QString script = bin.filePath(QStringLiteral("xdg-open"));
+            writeFile(script, "#!/bin/sh\nprintf '%s|' \"$#\" \"$@\" > '" + QFile::encodeName(record) + "'\n" + xdgOpen + "\n");
+            QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        auto& screens = shell::Screens::instance();
+        screens.registerScreen(QStringLiteral("frmBeneath"), [] { return std::make_unique<StandInScreen>(QStringLiteral("frmBeneath")); });
+        screens.registerScreen(QStringLiteral("frmAbout"), [] { return std::make_unique<about::frmAbout>(); });
+        screens.get(QStringLiteral("frmBeneath")).Show();
+        auto& aboutScreen = screens.get<about::frmAbout>();
+        aboutScreen.Show();
+        auto* address = aboutScreen.window()->findChild<QLabel*>(QStringLiteral("Label1"));
+        {
+            const SearchPath onlyThese(bin.path());
+            QVERIFY_WITHIN(kCommandLimitMs, QTest::mouseClick(address, Qt::LeftButton));
+        }
+        if (xdgOpen.isEmpty()) {
+            QCOMPARE(messages().size(), 1);
+        } else {
+            QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(record).size() > 0, 5000);
+            QCOMPARE(readAll(record), "1|" + about::frmAbout::homePageAddress().toUtf8() + "|");
+            QTRY_COMPARE_WITH_TIMEOUT(messages().size(), warned ? 1 : 0, 5000);
+            QTest::qWait(300); // and no second warning
+        }
+        QCOMPARE(messages().size(), warned ? 1 : 0);
+        if (warned) {
+            QCOMPARE(messages()[0].text, QStringLiteral("Error jumping to:") + about::frmAbout::homePageAddress());
+            QCOMPARE(messages()[0].title, QStringLiteral("Warning"));
+            QCOMPARE(messages()[0].icon, shell::MessageIcon::Warning);
+        }
+        QVERIFY(aboutScreen.isVisible());
+        freshProgram();
+    }
+};
+
+QTEST_MAIN(TestFailureMatrix)
+#include "test_failurematrix.moc"
