@@ -40,6 +40,58 @@ bool onlySpacesInserted(const QString& shorter, const QString& longer) {
     return j == shorter.size();
 }
 
+// The paragraph as the content holds its prose: words separated by single spaces, none at the
+// ends.
+QString singleSpaced(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c != kSpace || (!out.isEmpty() && out.back() != kSpace))
+            out += c;
+    }
+    if (!out.isEmpty() && out.back() == kSpace)
+        out.chop(1);
+    return out;
+}
+
+// For a single-spaced paragraph: every line but the last, its leading space removed, starts on a
+// word and is one of: justified (ends on a word, its gaps differing by at most one space, the
+// wider ones on the left), one word followed by spaces (the line of two words), or a run of
+// characters without spaces (part of a run longer than the line).
+std::string checkJustified(const QString& laidOut, qsizetype w) {
+    for (qsizetype start = 0; start + w + 1 < laidOut.size(); start += (start == 0 ? w : w + 1)) {
+        const QStringView line = QStringView(laidOut).mid(start == 0 ? 0 : start + 1, w);
+        if (line.front() == kSpace)
+            return fail(QStringLiteral("the line at %1 does not start on a word").arg(start), laidOut);
+        qsizetype end = line.size();
+        while (line[end - 1] == kSpace)
+            --end;
+        const QStringView words = line.left(end);
+        if (!words.contains(kSpace))
+            continue;
+        if (end < line.size())
+            return fail(QStringLiteral("the justified line at %1 ends in spaces").arg(start), laidOut);
+        qsizetype widest = 0;
+        qsizetype previous = w;
+        for (qsizetype k = 0; k < words.size();) {
+            if (words[k] != kSpace) {
+                ++k;
+                continue;
+            }
+            qsizetype gap = 0;
+            while (words[k] == kSpace) {
+                ++gap;
+                ++k;
+            }
+            widest = std::max(widest, gap);
+            if (gap > previous || gap < widest - 1)
+                return fail(QStringLiteral("the gaps of the line at %1 are unevenly widened").arg(start), laidOut);
+            previous = gap;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 // The formatter's promise: nothing but spaces is added; the first line is `width` characters and
@@ -74,7 +126,7 @@ std::string checkLaidOut(const QString& paragraph, int width, const QString& lai
         if (laidOut[start] != kSpace)
             return fail(QStringLiteral("the line at %1 does not open with a space").arg(start), laidOut);
     }
-    return {};
+    return paragraph == singleSpaced(paragraph) ? checkJustified(laidOut, w) : std::string();
 }
 
 // The pane's promise: every row fits the pane, only single spaces (the breaks) disappear between
@@ -147,8 +199,13 @@ std::string checkFormatInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return {};
     const qint16 width = static_cast<qint16>(data[0] % 64 - 3);
+    // As given, then tidied as prose is.
     const QString paragraph = decode(data + 1, size - 1);
-    return checkLaidOut(paragraph, width, textlayout::FormatParagraph(paragraph, width));
+    const std::string failure = checkLaidOut(paragraph, width, textlayout::FormatParagraph(paragraph, width));
+    const QString prose = singleSpaced(paragraph);
+    if (!failure.empty() || prose == paragraph)
+        return failure;
+    return checkLaidOut(prose, width, textlayout::FormatParagraph(prose, width));
 }
 
 std::string checkPaneInput(const std::uint8_t* data, std::size_t size) {
@@ -167,7 +224,7 @@ std::string checkPaneInput(const std::uint8_t* data, std::size_t size) {
             text += textlayout::BlankLine();
             lines << textlayout::BlankLine();
         }
-        const QString laidOut = textlayout::FormatParagraph(paragraphs[i].simplified(), w);
+        const QString laidOut = textlayout::FormatParagraph(singleSpaced(paragraphs[i]), w);
         text += laidOut;
         if (!laidOut.isEmpty())
             lines << laidOut.left(w);

@@ -23,7 +23,8 @@ const std::vector<Target>& targets();
 
 // Whole inputs, as the fuzzers see them.
 // format_paragraph: the first byte chooses the width (-3 to 60), the rest is the paragraph
-// (UTF-8, invalid bytes included).
+// (UTF-8, invalid bytes included), laid out as it is and once more with its words separated by
+// single spaces, as prose is: then the lines must also be justified.
 std::string checkFormatInput(const std::uint8_t* data, std::size_t size);
 // pane_rows: the bytes are the text shown in a pane of 35 columns. When the first byte is
 // '\n', the rest is instead a list of paragraphs separated by '\n', each tidied as the content

@@ -72,6 +72,11 @@ private slots:
         QTest::newRow("short paragraph not filled") << "Good day" << 12 << "Good day";
         QTest::newRow("width 0 changed the paragraph") << "Good day" << 0 << "Good day ";
         QTest::newRow("empty paragraph filled") << "" << 5 << dots("······");
+        const QString ferry = QStringLiteral("Every morning the old ferry crosses the quiet river.");
+        QTest::newRow("wider gap on the right")
+            << ferry << 20 << dots("Every··morning···the·old···ferry··crosses·the·quiet·river.····");
+        QTest::newRow("justified line ending in spaces") << "Sun and sky" << 10 << dots("Sun·and····sky·······");
+        QTest::newRow("line starting with a space") << "Sun and sky" << 10 << dots("·Sun···and·sky·······");
     }
     void laidOutCheckCatches() {
         QFETCH(QString, paragraph);
