@@ -22,7 +22,9 @@ std::string fail(const QString& what, const QString& detail) {
     return text.toStdString();
 }
 
-QString withoutSpaces(QString text) { return text.remove(kSpace); }
+QString withoutSpaces(QString text) {
+    return text.remove(kSpace);
+}
 
 QString decode(const std::uint8_t* data, std::size_t size) {
     return QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
@@ -62,7 +64,8 @@ std::string checkJustified(const QString& laidOut, qsizetype w) {
     for (qsizetype start = 0; start + w + 1 < laidOut.size(); start += (start == 0 ? w : w + 1)) {
         const QStringView line = QStringView(laidOut).mid(start == 0 ? 0 : start + 1, w);
         if (line.front() == kSpace)
-            return fail(QStringLiteral("the line at %1 does not start on a word").arg(start), laidOut);
+            return fail(QStringLiteral("the line at %1 does not start on a word").arg(start),
+                        laidOut);
         qsizetype end = line.size();
         while (line[end - 1] == kSpace)
             --end;
@@ -70,7 +73,8 @@ std::string checkJustified(const QString& laidOut, qsizetype w) {
         if (!words.contains(kSpace))
             continue;
         if (end < line.size())
-            return fail(QStringLiteral("the justified line at %1 ends in spaces").arg(start), laidOut);
+            return fail(QStringLiteral("the justified line at %1 ends in spaces").arg(start),
+                        laidOut);
         qsizetype widest = 0;
         qsizetype previous = w;
         for (qsizetype k = 0; k < words.size();) {
@@ -85,7 +89,9 @@ std::string checkJustified(const QString& laidOut, qsizetype w) {
             }
             widest = std::max(widest, gap);
             if (gap > previous || gap < widest - 1)
-                return fail(QStringLiteral("the gaps of the line at %1 are unevenly widened").arg(start), laidOut);
+                return fail(
+                    QStringLiteral("the gaps of the line at %1 are unevenly widened").arg(start),
+                    laidOut);
             previous = gap;
         }
     }
@@ -100,31 +106,36 @@ std::string checkJustified(const QString& laidOut, qsizetype w) {
 // (a run longer than the line, two words filling the line): their rule keeps the usual lengths.
 std::string checkLaidOut(const QString& paragraph, int width, const QString& laidOut) {
     if (paragraph.isEmpty())
-        return laidOut.isEmpty() ? std::string() : fail(QStringLiteral("empty paragraph gave"), laidOut);
+        return laidOut.isEmpty() ? std::string()
+                                 : fail(QStringLiteral("empty paragraph gave"), laidOut);
     if (width <= 0) {
-        return laidOut == paragraph ? std::string()
-                                    : fail(QStringLiteral("width <= 0 changed the paragraph"), laidOut);
+        return laidOut == paragraph
+                   ? std::string()
+                   : fail(QStringLiteral("width <= 0 changed the paragraph"), laidOut);
     }
     if (withoutSpaces(laidOut) != withoutSpaces(paragraph))
-        return fail(QStringLiteral("characters other than spaces were lost, added or reordered"), laidOut);
+        return fail(QStringLiteral("characters other than spaces were lost, added or reordered"),
+                    laidOut);
     if (!onlySpacesInserted(paragraph, laidOut))
         return fail(QStringLiteral("a space of the paragraph was dropped"), laidOut);
 
     const qsizetype w = width;
     if (paragraph.size() <= w) {
         if (laidOut != paragraph + QString(w + 1 - paragraph.size(), kSpace))
-            return fail(QStringLiteral("a short paragraph is not itself filled out to width + 1"), laidOut);
+            return fail(QStringLiteral("a short paragraph is not itself filled out to width + 1"),
+                        laidOut);
         return {};
     }
     // Two lines or more: w, then lines of w + 1 characters, n * (w + 1) - 1 in all.
     if (laidOut.size() < 2 * w + 1 || (laidOut.size() + 1) % (w + 1) != 0) {
-        return fail(QStringLiteral("length %1 is not n * (width + 1) - 1 for n >= 2")
-                        .arg(laidOut.size()),
-                    laidOut);
+        return fail(
+            QStringLiteral("length %1 is not n * (width + 1) - 1 for n >= 2").arg(laidOut.size()),
+            laidOut);
     }
     for (qsizetype start = w; start < laidOut.size(); start += w + 1) {
         if (laidOut[start] != kSpace)
-            return fail(QStringLiteral("the line at %1 does not open with a space").arg(start), laidOut);
+            return fail(QStringLiteral("the line at %1 does not open with a space").arg(start),
+                        laidOut);
     }
     return paragraph == singleSpaced(paragraph) ? checkJustified(laidOut, w) : std::string();
 }
@@ -154,7 +165,8 @@ std::string checkRows(const QString& text, int width, const QStringList& rows) {
             }
         }
         if (next.empty())
-            return fail(QStringLiteral("row %1 is not the text that follows the row before").arg(r), row);
+            return fail(QStringLiteral("row %1 is not the text that follows the row before").arg(r),
+                        row);
         // A row ending inside a word: only a word longer than a row is cut, at a full row.
         const qsizetype end = next.front();
         if (next.size() == 1 && end < text.size() && text[end] != kSpace && row.back() != kSpace &&
@@ -164,18 +176,22 @@ std::string checkRows(const QString& text, int width, const QStringList& rows) {
         starts.swap(next);
     }
     const qsizetype length = text.size();
-    const auto reached = [&](qsizetype at) { return std::find(starts.begin(), starts.end(), at) != starts.end(); };
-    const bool reachesEnd = reached(length) || (length > 0 && text.back() == kSpace && reached(length - 1));
+    const auto reached = [&](qsizetype at) {
+        return std::find(starts.begin(), starts.end(), at) != starts.end();
+    };
+    const bool reachesEnd =
+        reached(length) || (length > 0 && text.back() == kSpace && reached(length - 1));
     if (!reachesEnd)
         return fail(QStringLiteral("the rows end before the text does"), text);
     return {};
 }
 
-std::string checkSignAnswers(const QString& text, bool isSign, bool isGender, const QString& range) {
+std::string checkSignAnswers(const QString& text, bool isSign, bool isGender,
+                             const QString& range) {
     // Spelled out here again on purpose: the catalogue must agree with this list, letter case
     // included, and accept nothing else.
     static const std::array<QStringView, 12> names{
-        u"Aries", u"Taurus", u"Gemini",      u"Cancer",    u"Leo",      u"Virgo",
+        u"Aries", u"Taurus",  u"Gemini",      u"Cancer",    u"Leo",      u"Virgo",
         u"Libra", u"Scorpio", u"Sagittarius", u"Capricorn", u"Aquarius", u"Pisces"};
     static const std::array<QStringView, 2> genders{u"He", u"She"};
     bool expectSign = false;
@@ -186,9 +202,12 @@ std::string checkSignAnswers(const QString& text, bool isSign, bool isGender, co
         expectGender = expectGender || text == word;
 
     if (isSign != expectSign)
-        return fail(isSign ? QStringLiteral("IsSignName accepts") : QStringLiteral("IsSignName refuses"), text);
+        return fail(isSign ? QStringLiteral("IsSignName accepts")
+                           : QStringLiteral("IsSignName refuses"),
+                    text);
     if (isGender != expectGender)
-        return fail(isGender ? QStringLiteral("IsGenderWord accepts") : QStringLiteral("IsGenderWord refuses"),
+        return fail(isGender ? QStringLiteral("IsGenderWord accepts")
+                             : QStringLiteral("IsGenderWord refuses"),
                     text);
     if (range.isEmpty() == expectSign)
         return fail(QStringLiteral("BirthdayRange disagrees with the sign names"), text);
@@ -201,7 +220,8 @@ std::string checkFormatInput(const std::uint8_t* data, std::size_t size) {
     const qint16 width = static_cast<qint16>(data[0] % 64 - 3);
     // As given, then tidied as prose is.
     const QString paragraph = decode(data + 1, size - 1);
-    const std::string failure = checkLaidOut(paragraph, width, textlayout::FormatParagraph(paragraph, width));
+    const std::string failure =
+        checkLaidOut(paragraph, width, textlayout::FormatParagraph(paragraph, width));
     const QString prose = singleSpaced(paragraph);
     if (!failure.empty() || prose == paragraph)
         return failure;
@@ -235,9 +255,13 @@ std::string checkPaneInput(const std::uint8_t* data, std::size_t size) {
     if (rows != lines) {
         for (qsizetype r = 0; r < rows.size() && r < lines.size(); ++r) {
             if (rows[r] != lines[r])
-                return fail(QStringLiteral("row %1 is not the laid-out line \"%2\"").arg(r).arg(lines[r]), rows[r]);
+                return fail(
+                    QStringLiteral("row %1 is not the laid-out line \"%2\"").arg(r).arg(lines[r]),
+                    rows[r]);
         }
-        return fail(QStringLiteral("%1 rows for %2 laid-out lines").arg(rows.size()).arg(lines.size()), text);
+        return fail(
+            QStringLiteral("%1 rows for %2 laid-out lines").arg(rows.size()).arg(lines.size()),
+            text);
     }
     return {};
 }
@@ -245,15 +269,14 @@ std::string checkPaneInput(const std::uint8_t* data, std::size_t size) {
 std::string checkSignInput(const std::uint8_t* data, std::size_t size) {
     const QString typed = decode(data, size);
     // The typed text and its near misses: other letter case, a blank before or after.
-    const std::array<QString, 6> texts{typed,
-                                       typed.toLower(),
-                                       typed.toUpper(),
-                                       typed.isEmpty() ? typed : typed.left(1).toUpper() + typed.mid(1).toLower(),
-                                       typed + kSpace,
-                                       kSpace + typed};
+    const std::array<QString, 6> texts{
+        typed,           typed.toLower(),
+        typed.toUpper(), typed.isEmpty() ? typed : typed.left(1).toUpper() + typed.mid(1).toLower(),
+        typed + kSpace,  kSpace + typed};
     for (const QString& text : texts) {
-        std::string failure = checkSignAnswers(text, zodiac::IsSignName(text), zodiac::IsGenderWord(text),
-                                               zodiac::BirthdayRange(text));
+        std::string failure =
+            checkSignAnswers(text, zodiac::IsSignName(text), zodiac::IsGenderWord(text),
+                             zodiac::BirthdayRange(text));
         if (!failure.empty())
             return failure;
     }

@@ -41,7 +41,6 @@ std::string checkLaidOut(const QString& paragraph, int width, const QString& lai
 // `rows` are the rows a pane `width` columns wide shows for `text`.
 std::string checkRows(const QString& text, int width, const QStringList& rows);
 // `isSign`, `isGender` and `range` are the catalogue's answers for `text`.
-std::string checkSignAnswers(const QString& text, bool isSign, bool isGender,
-                             const QString& range);
+std::string checkSignAnswers(const QString& text, bool isSign, bool isGender, const QString& range);
 
 } // namespace fuzzchecks

@@ -11,9 +11,13 @@
 
 namespace {
 
-QString dots(QString text) { return text.replace(QChar(0x00B7), QLatin1Char(' ')); }
+QString dots(QString text) {
+    return text.replace(QChar(0x00B7), QLatin1Char(' '));
+}
 
-QStringList dotRows(const QString& rows) { return dots(rows).split(QLatin1Char('|')); }
+QStringList dotRows(const QString& rows) {
+    return dots(rows).split(QLatin1Char('|'));
+}
 
 } // namespace
 
@@ -28,8 +32,10 @@ private slots:
             const QDir folder(root.filePath(QLatin1String(kind)));
             for (const QString& target : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
                 const QDir inputs(folder.filePath(target));
-                for (const QString& file : inputs.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-                    const QString row = QStringLiteral("%1/%2/%3").arg(QLatin1String(kind), target, file);
+                for (const QString& file :
+                     inputs.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+                    const QString row =
+                        QStringLiteral("%1/%2/%3").arg(QLatin1String(kind), target, file);
                     QTest::newRow(qPrintable(row)) << target << inputs.filePath(file);
                 }
             }
@@ -39,14 +45,16 @@ private slots:
         QFETCH(QString, target);
         QFETCH(QString, path);
         const auto& targets = fuzzchecks::targets();
-        const auto found = std::find_if(targets.begin(), targets.end(),
-                                        [&](const auto& t) { return target == QLatin1String(t.name); });
+        const auto found = std::find_if(targets.begin(), targets.end(), [&](const auto& t) {
+            return target == QLatin1String(t.name);
+        });
         QVERIFY2(found != targets.end(), qPrintable("no fuzz target is called " + target));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         const std::string failure =
-            found->check(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
+            found->check(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                         static_cast<std::size_t>(bytes.size()));
         QVERIFY2(failure.empty(), failure.c_str());
     }
 
@@ -66,17 +74,23 @@ private slots:
         QTest::newRow("a letter lost") << "Sun and sky" << 10 << dots("Sun····an··sky·······");
         QTest::newRow("letters swapped") << "Sun and sky" << 10 << dots("Sun····adn·sky·······");
         QTest::newRow("a space of the paragraph dropped") << "a  b" << 10 << dots("ab·········");
-        QTest::newRow("first line one short") << "Sun and sky" << 10 << dots("Sun···and·sky·······");
+        QTest::newRow("first line one short")
+            << "Sun and sky" << 10 << dots("Sun···and·sky·······");
         QTest::newRow("last line not filled out") << "Sun and sky" << 10 << dots("Sun····and·sky");
-        QTest::newRow("second line without its space") << "Sun and sky" << 10 << dots("Sun····andsky········");
+        QTest::newRow("second line without its space")
+            << "Sun and sky" << 10 << dots("Sun····andsky········");
         QTest::newRow("short paragraph not filled") << "Good day" << 12 << "Good day";
         QTest::newRow("width 0 changed the paragraph") << "Good day" << 0 << "Good day ";
         QTest::newRow("empty paragraph filled") << "" << 5 << dots("······");
-        const QString ferry = QStringLiteral("Every morning the old ferry crosses the quiet river.");
+        const QString ferry =
+            QStringLiteral("Every morning the old ferry crosses the quiet river.");
         QTest::newRow("wider gap on the right")
-            << ferry << 20 << dots("Every··morning···the·old···ferry··crosses·the·quiet·river.····");
-        QTest::newRow("justified line ending in spaces") << "Sun and sky" << 10 << dots("Sun·and····sky·······");
-        QTest::newRow("line starting with a space") << "Sun and sky" << 10 << dots("·Sun···and·sky·······");
+            << ferry << 20
+            << dots("Every··morning···the·old···ferry··crosses·the·quiet·river.····");
+        QTest::newRow("justified line ending in spaces")
+            << "Sun and sky" << 10 << dots("Sun·and····sky·······");
+        QTest::newRow("line starting with a space")
+            << "Sun and sky" << 10 << dots("·Sun···and·sky·······");
     }
     void laidOutCheckCatches() {
         QFETCH(QString, paragraph);
@@ -115,8 +129,10 @@ private slots:
         QTest::addColumn<bool>("isSign");
         QTest::addColumn<bool>("isGender");
         QTest::addColumn<QString>("range");
-        QTest::newRow("small letters taken for a sign") << "aries" << true << false << "Mac 21 - Apr 19";
-        QTest::newRow("trailing blank taken for a sign") << "Leo " << true << false << "Jul 23 - Aug 22";
+        QTest::newRow("small letters taken for a sign")
+            << "aries" << true << false << "Mac 21 - Apr 19";
+        QTest::newRow("trailing blank taken for a sign")
+            << "Leo " << true << false << "Jul 23 - Aug 22";
         QTest::newRow("a sign refused") << "Pisces" << false << false << "Feb 19 - Mar 20";
         QTest::newRow("capitals taken for a gender") << "SHE" << false << true << "";
         QTest::newRow("a gender refused") << "He" << false << false << "";
