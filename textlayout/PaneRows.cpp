@@ -5,9 +5,11 @@ namespace textlayout {
 namespace {
 constexpr QChar kSpace = QLatin1Char(' ');
 
-qsizetype spaceRun(const QString& text, qsizetype from) {
+// The length of the run of spaces at `from`, counted up to `limit` only: the rule needs no more,
+// and counting a long run to its end at every row would take time quadratic in its length.
+qsizetype spaceRun(const QString& text, qsizetype from, qsizetype limit) {
     qsizetype end = from;
-    while (end < text.size() && text[end] == kSpace)
+    while (end < text.size() && end - from < limit && text[end] == kSpace)
         ++end;
     return end - from;
 }
@@ -26,7 +28,7 @@ QStringList PaneRows(const QString& text, int width) {
         }
         const qsizetype after = i + w;
         if (text[after] == kSpace) {
-            const qsizetype run = spaceRun(text, after);
+            const qsizetype run = spaceRun(text, after, w);
             const bool endsOnWord = text[after - 1] != kSpace;
             rows << text.mid(i, w);
             i = (run == 1 || (endsOnWord && run < w)) ? after + 1 : after;
