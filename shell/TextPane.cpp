@@ -4,6 +4,10 @@
 #include "textlayout/FormatParagraph.h"
 #include "textlayout/PaneRows.h"
 
+#include <QMimeData>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+
 namespace shell {
 
 TextPane::TextPane(QWidget* parent) : QPlainTextEdit(parent) {
@@ -21,5 +25,23 @@ void TextPane::setText(const QString& text) {
 }
 
 QStringList TextPane::rows() const { return toPlainText().split(QLatin1Char('\n')); }
+
+QString TextPane::copyText(const QString& shown) {
+    QStringList lines = shown.split(QLatin1Char('\n'));
+    for (QString& line : lines) {
+        qsizetype end = line.size();
+        while (end > 0 && line[end - 1] == QLatin1Char(' '))
+            --end;
+        line.truncate(end);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QMimeData* TextPane::createMimeDataFromSelection() const {
+    // Plain text only: the pane's look (colours, bold font) is not part of what is copied.
+    auto* mime = new QMimeData;
+    mime->setText(copyText(textCursor().selection().toPlainText()));
+    return mime;
+}
 
 } // namespace shell
