@@ -2,6 +2,8 @@
 
 #include "shell/MessageBox.h"
 
+#include <QCoreApplication>
+
 namespace about {
 
 CHYPERLINK::CHYPERLINK(LinkOpener& opener, QWidget* owner) : m_opener(opener), m_owner(owner) {}
@@ -24,8 +26,12 @@ void CHYPERLINK::ExecuteLink(const QString& pstrLINK) noexcept {
     if (opened)
         return;
     try {
-        shell::MsgBox(m_owner, {QStringLiteral("Error jumping to:") + Link, QStringLiteral("Warning"),
-                                shell::MessageIcon::Warning});
+        //: %1 is the web address, which follows the colon directly.
+        shell::MsgBox(
+            m_owner,
+            {QCoreApplication::translate("about::CHYPERLINK", "Error jumping to:%1").arg(Link),
+             QCoreApplication::translate("about::CHYPERLINK", "Warning"),
+             shell::MessageIcon::Warning});
     } catch (...) {
     }
 }

@@ -11,6 +11,8 @@
 #include "shell/Version.h"
 #include "zodiac/SignCatalogue.h"
 
+#include <QCoreApplication>
+
 template class shell::FormScreen<Ui::frmChoose>;
 
 namespace shell {
@@ -54,8 +56,10 @@ bool frmChoose::musicBoxTicked() const {
 void frmChoose::Command1_Click() {
     const QString sign = ui->cboHoro->currentText();
     if (!zodiac::IsSignName(sign)) {
-        MsgBox(window(), sorryMessage(QStringLiteral(
-                             "Please select a sign before clicking the \"Proceed\" button.")));
+        // Texts set in code share the form's translation context.
+        MsgBox(window(),
+               sorryMessage(QCoreApplication::translate(
+                   "frmChoose", "Please select a sign before clicking the \"Proceed\" button.")));
         return;
     }
     appState().UserSign = sign;
