@@ -19,12 +19,6 @@ QString plainCaption(QString caption) {
     return caption.simplified();
 }
 
-// A picture: a graphic whose name and description come from the form.
-class PictureInterface : public QAccessibleWidget {
-public:
-    explicit PictureInterface(QWidget* widget) : QAccessibleWidget(widget, QAccessible::Graphic) {}
-};
-
 // A clickable label reads as a link named by its text, and pressing it clicks it.
 class LinkLabelInterface : public QAccessibleWidget {
 public:
@@ -54,9 +48,10 @@ private:
     ClickableLabel* label() const { return static_cast<ClickableLabel*>(widget()); }
 };
 
+// A picture is a graphic whose name and description come from the form.
 QAccessibleInterface* programInterfaces(const QString& className, QObject* object) {
     if (className == QLatin1String("shell::SvgPicture"))
-        return new PictureInterface(static_cast<QWidget*>(object));
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     if (className == QLatin1String("shell::ClickableLabel"))
         return new LinkLabelInterface(static_cast<ClickableLabel*>(object));
     return nullptr;
