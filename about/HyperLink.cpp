@@ -2,6 +2,7 @@
 
 #include "shell/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -22,8 +23,11 @@ void CHYPERLINK::ExecuteLink(const QString& pstrLINK) noexcept {
         // if it is still there: this object is long gone by then.
         warn = [address = Link, owner = QPointer<QWidget>(m_owner)] {
             try {
-                shell::MsgBox(owner, {QStringLiteral("Error jumping to:") + address, QStringLiteral("Warning"),
-                                      shell::MessageIcon::Warning});
+                //: %1 is the web address, which follows the colon directly.
+                shell::MsgBox(owner,
+                              {QCoreApplication::translate("about::CHYPERLINK", "Error jumping to:%1").arg(address),
+                               QCoreApplication::translate("about::CHYPERLINK", "Warning"),
+                               shell::MessageIcon::Warning});
             } catch (...) {
             }
         };

@@ -2,6 +2,7 @@
 
 #include "shell/MessageBox.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace about {
@@ -19,7 +20,8 @@ QString toolFileSuffix() {
 }
 
 QString sysInfoUnavailableText() {
-    return QStringLiteral("System Information Is Unavailable At This Time");
+    return QCoreApplication::translate("about::SystemInfo",
+                                       "System Information Is Unavailable At This Time");
 }
 
 QString applicationTitle() { return QStringLiteral("Zelvoria"); }

@@ -6,6 +6,8 @@
 #include "about/SystemInfo.h"
 #include "shell/FormScreenImpl.h"
 
+#include <QCoreApplication>
+
 template class shell::FormScreen<Ui::frmAbout>;
 
 namespace about {
@@ -24,7 +26,7 @@ void frmAbout::setServices(SystemServices& system, LinkOpener& links) {
 QString frmAbout::homePageAddress() { return QStringLiteral("https://zelvoria.example.org/"); }
 
 QString frmAbout::versionLine(const shell::VersionNumbers& version) {
-    return QStringLiteral("Version ") + shell::versionText(version);
+    return QCoreApplication::translate("frmAbout", "Version %1").arg(shell::versionText(version));
 }
 
 void frmAbout::connectHandlers() {

@@ -4,6 +4,7 @@
 
 #include "compat/LoveMatch.h"
 #include "compat/SignGuides.h"
+#include "shell/Accessibility.h"
 #include "shell/AppState.h"
 #include "shell/ExitProgram.h"
 #include "shell/FormScreenImpl.h"
@@ -11,6 +12,8 @@
 #include "shell/Version.h"
 #include "textlayout/FormatParagraph.h"
 #include "zodiac/SignCatalogue.h"
+
+#include <QCoreApplication>
 
 template class shell::FormScreen<Ui::frmLove>;
 
@@ -56,7 +59,9 @@ void frmLove::Form_Activate() {
     window()->setWindowTitle(shell::VersionCaption());
 
     const shell::AppState& state = shell::appState();
-    ui->lblPartHoro->setText(state.PartnerSign + QStringLiteral(" ..."));
+    //: The headline under "In Love With A ": the partner's sign, then " ...".
+    ui->lblPartHoro->setText(
+        QCoreApplication::translate("frmLove", "%1 ...").arg(state.PartnerSign));
     LoveRatingsText = BuildLoveRatingsText();
     if (zodiac::IsSignName(state.PartnerSign)) {
         if (zodiac::IsSignName(state.UserSign))
@@ -69,15 +74,19 @@ void frmLove::Form_Activate() {
     ShowLoveMatch();
 }
 
-void frmLove::showText(const QString& text) { ui->txtContent->setText(text); }
+// The pane is named after the topic it shows, for screen readers.
+void frmLove::showText(const QString& text, const QAbstractButton& topic) {
+    ui->txtContent->setText(text);
+    shell::nameAfterTopic(*ui->txtContent, topic);
+}
 
-void frmLove::ShowLoveMatch() { showText(LoveMatchText); }
+void frmLove::ShowLoveMatch() { showText(LoveMatchText, *ui->Option1); }
 
-void frmLove::Option1_Click() { showText(LoveMatchText); }
-void frmLove::Option2_Click() { showText(DosAndDontsText); }
-void frmLove::Option3_Click() { showText(DateGuideText); }
-void frmLove::Option4_Click() { showText(GiftGuideText); }
-void frmLove::Option5_Click() { showText(LoveRatingsText); }
+void frmLove::Option1_Click() { showText(LoveMatchText, *ui->Option1); }
+void frmLove::Option2_Click() { showText(DosAndDontsText, *ui->Option2); }
+void frmLove::Option3_Click() { showText(DateGuideText, *ui->Option3); }
+void frmLove::Option4_Click() { showText(GiftGuideText, *ui->Option4); }
+void frmLove::Option5_Click() { showText(LoveRatingsText, *ui->Option5); }
 
 void frmLove::Command6_Click() {
     Hide();

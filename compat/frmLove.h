@@ -5,6 +5,8 @@
 
 #include "shell/Screen.h"
 
+class QAbstractButton;
+
 namespace Ui {
 class frmLove;
 }
@@ -45,7 +47,7 @@ protected:
 
 private:
     void ShowLoveMatch();
-    void showText(const QString& text);
+    void showText(const QString& text, const QAbstractButton& topic);
 
     QString m_separator;
     QString LoveMatchText;

@@ -12,6 +12,7 @@
 #include "zodiac/SignCatalogue.h"
 
 #include <QLineEdit>
+#include <QCoreApplication>
 
 template class shell::FormScreen<Ui::frmMoreinfo>;
 
@@ -62,8 +63,10 @@ void frmMoreinfo::Command1_Click() {
     const QString sign = ui->cboHoro->currentText();
     const QString gender = ui->cboGender->currentText();
     if (!zodiac::IsSignName(sign) || !zodiac::IsGenderWord(gender)) {
-        shell::MsgBox(window(), shell::sorryMessage(QStringLiteral(
-                                    "Please input correct data before clicking the \"Proceed\" button.")));
+        shell::MsgBox(window(),
+                      shell::sorryMessage(QCoreApplication::translate(
+                          "frmMoreinfo",
+                          "Please input correct data before clicking the \"Proceed\" button.")));
         return;
     }
     appState().PartnerGender = gender;

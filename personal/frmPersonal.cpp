@@ -3,6 +3,7 @@
 #include "ui_frmPersonal.h"
 
 #include "personal/PersonalContent.h"
+#include "shell/Accessibility.h"
 #include "shell/AppState.h"
 #include "shell/ExitProgram.h"
 #include "shell/FormScreenImpl.h"
@@ -83,31 +84,33 @@ void frmPersonal::Form_Activate() {
     ShowIntroduction();
 }
 
-void frmPersonal::showText(const QString& text) {
+// The pane is named after the topic it shows, for screen readers.
+void frmPersonal::showText(const QString& text, const QAbstractButton& topic) {
     ui->txtContent->setText(text);
+    shell::nameAfterTopic(*ui->txtContent, topic);
 }
 
 void frmPersonal::ShowIntroduction() {
-    showText(IntroductionText);
+    showText(IntroductionText, *ui->Option1);
 }
 
 void frmPersonal::Option1_Click() {
-    showText(IntroductionText);
+    showText(IntroductionText, *ui->Option1);
 }
 void frmPersonal::Option2_Click() {
-    showText(HouseText);
+    showText(HouseText, *ui->Option2);
 }
 void frmPersonal::Option3_Click() {
-    showText(QualityText);
+    showText(QualityText, *ui->Option3);
 }
 void frmPersonal::Option4_Click() {
-    showText(PlanetText);
+    showText(PlanetText, *ui->Option4);
 }
 void frmPersonal::Option5_Click() {
-    showText(ElementText);
+    showText(ElementText, *ui->Option5);
 }
 void frmPersonal::Option6_Click() {
-    showText(RelationshipText);
+    showText(RelationshipText, *ui->Option6);
 }
 
 void frmPersonal::Option7_Click() {

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+class QAbstractButton;
+
 namespace Ui {
 class frmPersonal;
 }
@@ -46,7 +48,7 @@ protected:
 
 private:
     void ShowIntroduction();
-    void showText(const QString& text);
+    void showText(const QString& text, const QAbstractButton& topic);
 
     QString IntroductionText;
     QString HouseText;

@@ -1,8 +1,14 @@
 #include "shell/ClickableLabel.h"
 
+#include "shell/Accessibility.h"
+
 #include <QMouseEvent>
 
 namespace shell {
+
+ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) {
+    installAccessibleInterfaces();
+}
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);

@@ -9,7 +9,7 @@ namespace shell {
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickableLabel(QWidget* parent = nullptr);
 
 signals:
     void clicked();

@@ -1,19 +1,26 @@
 #include "shell/Fonts.h"
 
-#include <QStringList>
-
 namespace shell {
 
+// The one place that says which installed fonts stand in for the designed ones: the Liberation
+// fonts have the metrics of the designed faces, DejaVu is there when they are not. Should both
+// be missing, the pane still asks for a bold typewriter face, so it stays bold and monospaced.
+QList<FontSubstitute> fontSubstitutes() {
+    return {
+        {QStringLiteral("MS Sans Serif"),
+         {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
+        {QStringLiteral("Arial"),
+         {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")}},
+        {QStringLiteral("Times New Roman"),
+         {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}},
+        {QStringLiteral("Courier New"),
+         {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")}},
+    };
+}
+
 void installFontSubstitutes() {
-    QFont::insertSubstitutions(QStringLiteral("Arial"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                               {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(
-        QStringLiteral("Courier New"),
-        {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    for (const FontSubstitute& entry : fontSubstitutes())
+        QFont::insertSubstitutions(entry.designed, entry.installed);
 }
 
 QFont defaultFont() {

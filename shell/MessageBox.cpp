@@ -1,5 +1,6 @@
 #include "shell/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace shell {
@@ -28,7 +29,8 @@ void MsgBox(QWidget* parent, const Message& message) {
 }
 
 Message sorryMessage(const QString& text) {
-    return {text, QStringLiteral("Sorry . . ."), MessageIcon::None};
+    return {text, QCoreApplication::translate("shell::MessageBox", "Sorry . . ."),
+            MessageIcon::None};
 }
 
 } // namespace shell

@@ -8,8 +8,29 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace shell {
+
+namespace {
+// A translation for the user's language, when one lies in "translations" beside the program;
+// Qt's own (the message box buttons) comes with it. None ships: the program speaks English.
+void installTranslation(QApplication& app) {
+    auto* own = new QTranslator(&app);
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+    if (!own->load(QLocale(), QStringLiteral("zelvoria"), QStringLiteral("_"), folder)) {
+        delete own;
+        return;
+    }
+    QCoreApplication::installTranslator(own);
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+}
+} // namespace
 
 void prepareApplication(QApplication& app) {
     installFontSubstitutes();
@@ -17,6 +38,7 @@ void prepareApplication(QApplication& app) {
     app.setQuitOnLastWindowClosed(false);
     app.setApplicationName(QStringLiteral("Zelvoria"));
     app.setWindowIcon(QIcon(QStringLiteral(":/pictures/sun.svg")));
+    installTranslation(app);
 }
 
 void startProgram() {

@@ -1,11 +1,15 @@
 #include "shell/SvgPicture.h"
 
+#include "shell/Accessibility.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 
 namespace shell {
 
-SvgPicture::SvgPicture(QWidget* parent) : QWidget(parent), m_renderer(new QSvgRenderer(this)) {}
+SvgPicture::SvgPicture(QWidget* parent) : QWidget(parent), m_renderer(new QSvgRenderer(this)) {
+    installAccessibleInterfaces();
+}
 
 SvgPicture::~SvgPicture() = default;
 

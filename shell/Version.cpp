@@ -1,5 +1,7 @@
 #include "shell/Version.h"
 
+#include <QCoreApplication>
+
 namespace shell {
 
 VersionNumbers programVersion() {
@@ -12,6 +14,9 @@ QString versionText(const VersionNumbers& version) {
 
 QString VersionText() { return versionText(programVersion()); }
 
-QString VersionCaption() { return QStringLiteral("Zelvoria - Version ") + VersionText(); }
+QString VersionCaption() {
+    return QCoreApplication::translate("shell::Version", "Zelvoria - Version %1")
+        .arg(VersionText());
+}
 
 } // namespace shell

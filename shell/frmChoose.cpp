@@ -12,6 +12,7 @@
 #include "zodiac/SignCatalogue.h"
 
 #include <QLineEdit>
+#include <QCoreApplication>
 
 template class shell::FormScreen<Ui::frmChoose>;
 
@@ -58,8 +59,10 @@ bool frmChoose::musicBoxTicked() const {
 void frmChoose::Command1_Click() {
     const QString sign = ui->cboHoro->currentText();
     if (!zodiac::IsSignName(sign)) {
-        MsgBox(window(), sorryMessage(QStringLiteral(
-                             "Please select a sign before clicking the \"Proceed\" button.")));
+        // Texts set in code share the form's translation context.
+        MsgBox(window(),
+               sorryMessage(QCoreApplication::translate(
+                   "frmChoose", "Please select a sign before clicking the \"Proceed\" button.")));
         return;
     }
     appState().UserSign = sign;

@@ -1,0 +1,425 @@
+// The program as a screen reader and a keyboard user meet it: the accessible tree of every real
+// screen (names, roles, descriptions), the pane named after its topic, the clickable labels
+// pressed through their accessible action, the Tab order of each window, and the whole road
+// from the splash to the love analysis and back driven by keys alone.
+#include "ProgramScreens.h"
+#include "ScreenTestSupport.h"
+#include "shell/Accessibility.h"
+#include "shell/AppState.h"
+#include "shell/Fonts.h"
+#include "shell/Music.h"
+#include "shell/Screen.h"
+#include "shell/ScreenWindow.h"
+#include "shell/Startup.h"
+#include "shell/TextPane.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace shell;
+
+namespace {
+
+// The real screens, with the music recorded rather than played.
+void realProgram() {
+    freshProgram();
+    registerProgramScreens();
+    setMusicOperations({[] { ++programEndLog().musicStarts; }, [] { ++programEndLog().musicStops; },
+                        [] { ++programEndLog().musicShutdowns; }});
+    appState().UserSign = QStringLiteral("Leo");
+    appState().PartnerSign = QStringLiteral("Scorpio");
+    appState().PartnerGender = QStringLiteral("She");
+}
+
+Screen& screen(const QString& name) {
+    return Screens::instance().get(name);
+}
+
+template <class T = QWidget> T* control(const QString& screenName, const QString& name) {
+    T* found = screen(screenName).window()->findChild<T*>(name);
+    if (!found)
+        qFatal("no control %s on %s", qPrintable(name), qPrintable(screenName));
+    return found;
+}
+
+QAccessibleInterface* accessible(QObject* object) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    if (!face)
+        qFatal("no accessible interface for %s", qPrintable(object->objectName()));
+    return face;
+}
+
+QString nameOf(QObject* object) {
+    return accessible(object)->text(QAccessible::Name);
+}
+
+// Every visible node of the tree below the window, combo box insides left out (Qt names those).
+void collect(QAccessibleInterface* node, QList<QAccessibleInterface*>& into) {
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface* child = node->child(i);
+        if (!child || child->state().invisible)
+            continue;
+        into << child;
+        if (child->role() != QAccessible::ComboBox)
+            collect(child, into);
+    }
+}
+
+QWidget* focused() {
+    return QApplication::focusWidget();
+}
+QString focusedName() {
+    return focused() ? focused()->objectName() : QString();
+}
+
+void press(Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QVERIFY(focused());
+    QTest::keyClick(focused(), key, mods);
+}
+
+bool activeWindowOf(const char* name) {
+    return Screens::instance().existing(QString::fromLatin1(name)) &&
+           QApplication::activeWindow() == screen(QString::fromLatin1(name)).window();
+}
+
+const QStringList allScreens{"frmSplash",     "frmChoose", "frmPersonal", "frmMoreinfo",
+                             "frmProcessing", "frmLove",   "frmAbout"};
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { installFontSubstitutes(); }
+    void init() { realProgram(); }
+    void cleanupTestCase() { freshProgram(); }
+
+    void controlsAreNamed_data() {
+        QTest::addColumn<QString>("screenName");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<QString>("name");
+        const auto row = [](const char* s, const char* c, QAccessible::Role role,
+                            const char* name) {
+            QTest::addRow("%s %s", s, c) << QString::fromLatin1(s) << QString::fromLatin1(c)
+                                         << int(role) << QString::fromUtf8(name);
+        };
+        row("frmSplash", "Image1", QAccessible::Graphic, "Zelvoria");
+        row("frmChoose", "Image1", QAccessible::Graphic, "What is your sign?");
+        row("frmChoose", "chkMusic", QAccessible::CheckBox, "Play Background Music");
+        row("frmChoose", "Command1", QAccessible::Button, "Proceed");
+        row("frmChoose", "Command2", QAccessible::Button, "Exit");
+        row("frmPersonal", "Image5", QAccessible::Graphic, "Leo banner");
+        row("frmPersonal", "Option1", QAccessible::RadioButton, "Introduction");
+        row("frmPersonal", "Option7", QAccessible::RadioButton, "More on love");
+        row("frmPersonal", "txtContent", QAccessible::EditableText, "Introduction");
+        row("frmPersonal", "Command10", QAccessible::Button, "Main Menu");
+        row("frmPersonal", "Command8", QAccessible::Button, "About");
+        row("frmPersonal", "Command9", QAccessible::Button, "Exit");
+        row("frmPersonal", "Label10", QAccessible::Link, "Main Menu");
+        row("frmPersonal", "Label8", QAccessible::Link, "About");
+        row("frmPersonal", "Label9", QAccessible::Link, "Exit");
+        row("frmMoreinfo", "Command1", QAccessible::Button, "Proceed");
+        row("frmMoreinfo", "Command2", QAccessible::Button, "Cancel");
+        row("frmProcessing", "ProgressBar1", QAccessible::ProgressBar, "Compatibility progress");
+        row("frmLove", "Image1", QAccessible::Graphic, "Love heart");
+        row("frmLove", "Option2", QAccessible::RadioButton, "Do's and Dont's");
+        row("frmLove", "Option5", QAccessible::RadioButton, "Love Ratings");
+        row("frmLove", "txtContent", QAccessible::EditableText, "Love Match");
+        row("frmLove", "Command6", QAccessible::Button, "Personal Analysis");
+        row("frmLove", "Command10", QAccessible::Button, "Main Menu");
+        row("frmLove", "Command8", QAccessible::Button, "About");
+        row("frmLove", "Command9", QAccessible::Button, "Exit");
+        row("frmLove", "Label6", QAccessible::Link, "Personal Analysis");
+        row("frmLove", "Label10", QAccessible::Link, "Main Menu");
+        row("frmAbout", "imgPhoto", QAccessible::Graphic, "Photo");
+        row("frmAbout", "cmdOK", QAccessible::Button, "OK");
+        row("frmAbout", "cmdSysInfo", QAccessible::Button, "System Info...");
+        row("frmAbout", "Label1", QAccessible::Link, "https://zelvoria.example.org/");
+    }
+    void controlsAreNamed() {
+        QFETCH(QString, screenName);
+        QFETCH(QString, control);
+        QFETCH(int, role);
+        QFETCH(QString, name);
+        screen(screenName).Show();
+        QAccessibleInterface* face = accessible(::control(screenName, control));
+        QCOMPARE(int(face->role()), role);
+        QCOMPARE(face->text(QAccessible::Name), name);
+        QVERIFY(!face->state().invisible);
+    }
+
+    // Whatever a screen reader can reach on any screen says what it is: nothing it can focus,
+    // press or look at is nameless, and the combo boxes are described.
+    void nothingReachableIsNameless_data() {
+        QTest::addColumn<QString>("screenName");
+        for (const QString& name : allScreens)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void nothingReachableIsNameless() {
+        QFETCH(QString, screenName);
+        screen(screenName).Show();
+        QList<QAccessibleInterface*> nodes;
+        collect(accessible(screen(screenName).window()), nodes);
+        QVERIFY(!accessible(screen(screenName).window())->text(QAccessible::Name).isEmpty());
+        int checked = 0;
+        for (QAccessibleInterface* node : nodes) {
+            const QString what = node->object() ? node->object()->objectName() : QString();
+            if (node->role() == QAccessible::ComboBox) {
+                QVERIFY2(!node->text(QAccessible::Description).isEmpty(), qPrintable(what));
+                ++checked;
+                continue;
+            }
+            const QStringList actions =
+                node->actionInterface() ? node->actionInterface()->actionNames() : QStringList();
+            const bool matters = node->state().focusable ||
+                                 actions.contains(QAccessibleActionInterface::pressAction()) ||
+                                 actions.contains(QAccessibleActionInterface::toggleAction()) ||
+                                 node->role() == QAccessible::Graphic ||
+                                 node->role() == QAccessible::ProgressBar;
+            if (!matters || node->role() == QAccessible::ScrollBar)
+                continue;
+            QVERIFY2(!node->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(what));
+            QVERIFY2(!node->text(QAccessible::Name).contains(u'\n'), qPrintable(what));
+            ++checked;
+        }
+        QVERIFY(checked > 0);
+    }
+
+    // The chooser's combo box is labelled by "&Horoscope  :" for the screen reader.
+    void theSignBoxIsLabelled() {
+        screen(QStringLiteral("frmChoose")).Show();
+        QStringList labels;
+        for (const auto& relation :
+             accessible(control(QStringLiteral("frmChoose"), QStringLiteral("cboHoro")))
+                 ->relations(QAccessible::Label))
+            labels << relation.first->text(QAccessible::Name);
+        QVERIFY2(labels.contains(QStringLiteral("Horoscope  :")), qPrintable(labels.join(u'|')));
+    }
+
+    // Exactly one banner is reachable, the user's sign's, described by its sign.
+    void theBannerIsTheUsersSign_data() {
+        QTest::addColumn<QString>("sign");
+        for (const char* sign : {"Aries", "Leo", "Scorpio", "Pisces"})
+            QTest::newRow(sign) << QString::fromLatin1(sign);
+    }
+    void theBannerIsTheUsersSign() {
+        QFETCH(QString, sign);
+        appState().UserSign = sign;
+        screen(QStringLiteral("frmPersonal")).Show();
+        QList<QAccessibleInterface*> nodes;
+        collect(accessible(screen(QStringLiteral("frmPersonal")).window()), nodes);
+        QStringList graphics;
+        for (QAccessibleInterface* node : nodes) {
+            if (node->role() == QAccessible::Graphic)
+                graphics << node->text(QAccessible::Name) + u'|' +
+                                node->text(QAccessible::Description);
+        }
+        QCOMPARE(graphics.size(), 1);
+        QVERIFY2(graphics.first().startsWith(sign + QStringLiteral(" banner|") + sign + u','),
+                 qPrintable(graphics.first()));
+    }
+
+    // The pane takes the name of every topic it shows, and its text reads as the rows shown.
+    void thePaneIsNamedAfterItsTopic_data() {
+        QTest::addColumn<QString>("screenName");
+        QTest::addColumn<int>("topics");
+        QTest::newRow("personal") << "frmPersonal" << 6;
+        QTest::newRow("love") << "frmLove" << 5;
+    }
+    void thePaneIsNamedAfterItsTopic() {
+        QFETCH(QString, screenName);
+        QFETCH(int, topics);
+        screen(screenName).Show();
+        auto* pane = control<TextPane>(screenName, QStringLiteral("txtContent"));
+        for (int n = topics; n >= 1; --n) {
+            auto* option = control<QRadioButton>(screenName, QStringLiteral("Option%1").arg(n));
+            option->click();
+            QCOMPARE(nameOf(pane), nameOf(option));
+            QAccessibleTextInterface* text = accessible(pane)->textInterface();
+            QVERIFY(text);
+            QCOMPARE(text->text(0, text->characterCount()), pane->rows().join(u'\n'));
+            QVERIFY(!pane->text().isEmpty());
+        }
+        // Back on the first topic after the screen is activated again.
+        control<QRadioButton>(screenName, QStringLiteral("Option%1").arg(topics))->click();
+        screen(QStringLiteral("frmAbout")).Show();
+        screen(QStringLiteral("frmAbout")).Unload();
+        QCOMPARE(nameOf(pane), nameOf(control(screenName, QStringLiteral("Option1"))));
+    }
+
+    void topicNames_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("accessibleName");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("access key dropped") << "Da&te Guide"
+                                            << ""
+                                            << "Date Guide";
+        QTest::newRow("line break read as a space") << "&Do's and\nDont's"
+                                                    << ""
+                                                    << "Do's and Dont's";
+        QTest::newRow("doubled ampersand kept once") << "Salt && &Pepper"
+                                                     << ""
+                                                     << "Salt & Pepper";
+        QTest::newRow("accessible name wins") << "&House"
+                                              << "Houses"
+                                              << "Houses";
+    }
+    void topicNames() {
+        QFETCH(QString, caption);
+        QFETCH(QString, accessibleName);
+        QFETCH(QString, name);
+        QRadioButton option(caption);
+        option.setAccessibleName(accessibleName);
+        QCOMPARE(topicName(option), name);
+    }
+
+    // A screen reader presses a navigation label through its accessible action.
+    void labelsArePressedThroughTheirAction_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("personal, Main Menu") << "frmPersonal"
+                                             << "Label10"
+                                             << "frmChoose";
+        QTest::newRow("personal, About") << "frmPersonal"
+                                         << "Label8"
+                                         << "frmAbout";
+        QTest::newRow("love, Personal Analysis") << "frmLove"
+                                                 << "Label6"
+                                                 << "frmPersonal";
+        QTest::newRow("love, Exit") << "frmLove"
+                                    << "Label9"
+                                    << "";
+    }
+    void labelsArePressedThroughTheirAction() {
+        QFETCH(QString, from);
+        QFETCH(QString, label);
+        QFETCH(QString, to);
+        screen(from).Show();
+        QAccessibleActionInterface* action = accessible(control(from, label))->actionInterface();
+        QVERIFY(action);
+        QVERIFY(action->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        action->doAction(QAccessibleActionInterface::pressAction());
+        if (to.isEmpty()) {
+            QCOMPARE(programEndLog().ends, 1);
+        } else {
+            QVERIFY(screen(to).isVisible());
+            QCOMPARE(Screens::instance().activeScreen(), &screen(to));
+        }
+    }
+
+    // Tab walks the focusable controls in the designed order and comes round again.
+    void tabOrder_data() {
+        QTest::addColumn<QString>("screenName");
+        QTest::addColumn<QStringList>("chain");
+        QTest::newRow("chooser") << "frmChoose"
+                                 << QStringList{"cboHoro", "chkMusic", "Command1", "Command2"};
+        QTest::newRow("personal") << "frmPersonal"
+                                  << QStringList{"Option1", "txtContent", "Command10", "Command8",
+                                                 "Command9"};
+        QTest::newRow("partner") << "frmMoreinfo"
+                                 << QStringList{"Command1", "Command2", "cboHoro", "cboGender"};
+        QTest::newRow("love") << "frmLove" << QStringList{"txtContent", "Option1",   "Command8",
+                                                          "Command9",   "Command10", "Command6"};
+        QTest::newRow("about") << "frmAbout" << QStringList{"cmdOK", "cmdSysInfo"};
+    }
+    void tabOrder() {
+        QFETCH(QString, screenName);
+        QFETCH(QStringList, chain);
+        screen(screenName).Show();
+        QVERIFY(QTest::qWaitForWindowActive(screen(screenName).window()));
+        control(screenName, chain.first())->setFocus();
+        QStringList walked{focusedName()};
+        for (qsizetype i = 0; i < chain.size(); ++i) {
+            press(Qt::Key_Tab);
+            walked << focusedName();
+        }
+        QCOMPARE(walked, chain + QStringList{chain.first()});
+    }
+
+    // Splash, chooser, personal analysis, partner, progress, love analysis, About, and back to
+    // the main menu and out, with no mouse at all.
+    void theWholeRoadByKeys() {
+        freshProgram(); // the recorded music, and the program started as it starts itself
+        registerProgramScreens();
+        setMusicOperations({[] { ++programEndLog().musicStarts; }, [] {},
+                            [] { ++programEndLog().musicShutdowns; }});
+        startProgram();
+        QTRY_VERIFY_WITH_TIMEOUT(activeWindowOf("frmChoose"), 5000);
+
+        // The sign picked with the arrow keys; Enter proceeds.
+        QCOMPARE(focusedName(), QStringLiteral("cboHoro"));
+        for (int i = 0; i < 4; ++i)
+            press(Qt::Key_Down);
+        QCOMPARE(control<QLabel>(QStringLiteral("frmChoose"), QStringLiteral("lblDate"))->text(),
+                 QStringLiteral("Jul 23 - Aug 22"));
+        press(Qt::Key_Return);
+        QTRY_VERIFY(activeWindowOf("frmPersonal"));
+        QCOMPARE(appState().UserSign, QStringLiteral("Leo"));
+        QCOMPARE(programEndLog().musicStarts, 1);
+        auto* personalPane = control(QStringLiteral("frmPersonal"), QStringLiteral("txtContent"));
+        QCOMPARE(focusedName(), QStringLiteral("Option1"));
+
+        // Topics by access key and by arrow key; "More on love" by its access key.
+        press(Qt::Key_P, Qt::AltModifier);
+        QTRY_COMPARE(nameOf(personalPane), QStringLiteral("Planet"));
+        press(Qt::Key_Down);
+        QTRY_COMPARE(nameOf(personalPane), QStringLiteral("Element"));
+        press(Qt::Key_M, Qt::AltModifier);
+        QTRY_VERIFY(activeWindowOf("frmMoreinfo"));
+
+        // The partner: Tab to the sign box, arrow to Scorpio, Tab to the gender, arrow to She.
+        QCOMPARE(focusedName(), QStringLiteral("Command1"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        QCOMPARE(focusedName(), QStringLiteral("cboHoro"));
+        for (int i = 0; i < 7; ++i)
+            press(Qt::Key_Down);
+        press(Qt::Key_Tab);
+        QCOMPARE(focusedName(), QStringLiteral("cboGender"));
+        press(Qt::Key_Down);
+        press(Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(activeWindowOf("frmLove"), 5000);
+        QCOMPARE(appState().PartnerSign, QStringLiteral("Scorpio"));
+        QCOMPARE(appState().PartnerGender, QStringLiteral("She"));
+
+        // Love topics, then About by Tab and Enter, closed by Esc.
+        auto* lovePane = control(QStringLiteral("frmLove"), QStringLiteral("txtContent"));
+        QCOMPARE(focusedName(), QStringLiteral("Option1"));
+        QCOMPARE(nameOf(lovePane), QStringLiteral("Love Match"));
+        press(Qt::Key_G, Qt::AltModifier);
+        QTRY_COMPARE(nameOf(lovePane), QStringLiteral("Gift Guide"));
+        press(Qt::Key_Tab);
+        QCOMPARE(focusedName(), QStringLiteral("Command8"));
+        press(Qt::Key_Return);
+        QTRY_VERIFY(activeWindowOf("frmAbout"));
+        QCOMPARE(focusedName(), QStringLiteral("cmdOK"));
+        press(Qt::Key_Escape);
+        QTRY_VERIFY(activeWindowOf("frmLove"));
+        QCOMPARE(nameOf(lovePane), QStringLiteral("Love Match"));
+
+        // Personal Analysis (the fourth button), then Main Menu, then Exit by its access key.
+        QCOMPARE(focusedName(), QStringLiteral("Option1"));
+        for (int i = 0; i < 4; ++i)
+            press(Qt::Key_Tab);
+        QCOMPARE(focusedName(), QStringLiteral("Command6"));
+        press(Qt::Key_Space);
+        QTRY_VERIFY(activeWindowOf("frmPersonal"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        QCOMPARE(focusedName(), QStringLiteral("Command10"));
+        press(Qt::Key_Return);
+        QTRY_VERIFY(activeWindowOf("frmChoose"));
+        QCOMPARE(programEndLog().ends, 0);
+        press(Qt::Key_X, Qt::AltModifier);
+        QTRY_COMPARE(programEndLog().ends, 1);
+        QCOMPARE(programEndLog().musicShutdowns, 1);
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
