@@ -25,6 +25,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -88,6 +89,29 @@ QString longestTopicText() {
     }
     return longest;
 }
+
+// The first showing of an analysis screen in a fresh process: its window built from the form,
+// its content folder read, its fonts and picture loaded, its texts built, shown and painted.
+// One iteration each, and these run first, while nothing but the font database is warm (as
+// after the splash and the chooser). Single runs: read them as rough figures.
+void firstShowing(benchmark::State& state, const char* screenName) {
+    shell::AppState& app = shell::appState();
+    app.UserSign = kUser;
+    app.PartnerSign = kPartner;
+    app.PartnerGender = kGender;
+    for (auto _ : state) {
+        shell::Screen& screen = shell::Screens::instance().get(QString::fromLatin1(screenName));
+        screen.ensureLoaded();
+        screen.Form_Load();
+        screen.Show();
+        screen.window()->repaint();
+    }
+    shell::Screens::instance().get(QString::fromLatin1(screenName)).Hide();
+}
+void BM_FirstShowing_frmPersonal(benchmark::State& state) { firstShowing(state, "frmPersonal"); }
+void BM_FirstShowing_frmLove(benchmark::State& state) { firstShowing(state, "frmLove"); }
+BENCHMARK(BM_FirstShowing_frmPersonal)->Iterations(1)->Repetitions(1);
+BENCHMARK(BM_FirstShowing_frmLove)->Iterations(1)->Repetitions(1);
 
 void BM_FormatParagraph_LongestParagraph(benchmark::State& state) {
     const QString paragraph = longestParagraph();
@@ -242,6 +266,9 @@ int main(int argc, char** argv) {
     shell::prepareApplication(app);
     registerProgramScreens();
     shell::setMusicOperations({}); // the screens are measured without the music player
+    // In the program the splash has drawn text before any analysis screen is built, so the font
+    // database is ready by then; make it ready here too.
+    benchmark::DoNotOptimize(QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("3.1.0")));
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     shell::Screens::instance().reset();
