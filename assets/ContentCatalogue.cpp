@@ -31,10 +31,28 @@ QStringList ContentCatalogue::parse(const QString& text, QHash<QString, QString>
     return faults;
 }
 
+namespace {
+struct Loaded {
+    QMutex lock;
+    std::map<QString, ContentCatalogue> folders;
+};
+
+Loaded& loadedFolders() {
+    static Loaded loaded;
+    return loaded;
+}
+} // namespace
+
+bool ContentCatalogue::isLoaded(const QString& resourceFolder) {
+    Loaded& loaded = loadedFolders();
+    QMutexLocker guard(&loaded.lock);
+    return loaded.folders.count(resourceFolder) != 0;
+}
+
 const ContentCatalogue& ContentCatalogue::folder(const QString& resourceFolder) {
-    static QMutex lock;
-    static std::map<QString, ContentCatalogue> loaded;
-    QMutexLocker guard(&lock);
+    Loaded& all = loadedFolders();
+    QMutexLocker guard(&all.lock);
+    auto& loaded = all.folders;
     auto found = loaded.find(resourceFolder);
     if (found != loaded.end())
         return found->second;

@@ -17,6 +17,8 @@ public:
 
     // The catalogue of a resource folder, e.g. ":/content/personal".
     static const ContentCatalogue& folder(const QString& resourceFolder);
+    // Whether the folder has been read yet (it is read by the first folder() call for it).
+    static bool isLoaded(const QString& resourceFolder);
 
     std::optional<QString> entry(const QString& key) const;
     const QHash<QString, QString>& entries() const { return m_entries; }

@@ -37,6 +37,9 @@ fluid_settings_t* makeSettings() {
         // Locking the samples into memory holds the process's memory map while megabytes are
         // paged in, which stalls the other threads, the user interface's included.
         fluid_settings_setint(settings, "synth.lock-memory", 0);
+        // Only the samples of the instruments a song selects are read in, when it selects them,
+        // rather than the whole soundfont: the songs use a handful of its instruments.
+        fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
     }
     return settings;
 }

@@ -2,6 +2,7 @@
 
 #include "shell/Screen.h"
 #include "shell/Screens.h"
+#include "shell/Startup.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -95,6 +96,8 @@ Qt::WindowFlags flagsFor(WindowKind kind) {
 ScreenWindow::ScreenWindow(Screen& screen, WindowKind kind)
     : QWidget(nullptr, flagsFor(kind)), m_screen(screen), m_kind(kind) {
     installDialogKeys();
+    if (kind != WindowKind::Borderless)
+        installProgramIcon();
 }
 
 void ScreenWindow::adoptDesign() {

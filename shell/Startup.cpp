@@ -37,8 +37,15 @@ void prepareApplication(QApplication& app) {
     QApplication::setFont(defaultFont());
     app.setQuitOnLastWindowClosed(false);
     app.setApplicationName(QStringLiteral("Zelvoria"));
-    app.setWindowIcon(QIcon(QStringLiteral(":/pictures/sun.svg")));
     installTranslation(app);
+}
+
+void installProgramIcon() {
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/sun.svg")));
 }
 
 void startProgram() {

@@ -15,16 +15,24 @@ SvgPicture::~SvgPicture() = default;
 
 void SvgPicture::setSource(const QString& source) {
     m_source = source;
-    m_renderer->load(source);
+    m_loaded = false;
     update();
 }
 
-bool SvgPicture::isValid() const { return m_renderer->isValid(); }
+QSvgRenderer& SvgPicture::renderer() const {
+    if (!m_loaded) {
+        m_loaded = true;
+        m_renderer->load(m_source);
+    }
+    return *m_renderer;
+}
+
+bool SvgPicture::isValid() const { return renderer().isValid(); }
 
 void SvgPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    m_renderer->render(&painter, QRectF(rect()));
+    renderer().render(&painter, QRectF(rect()));
 }
 
 } // namespace shell

@@ -1,5 +1,7 @@
 #pragma once
-// A picture drawn from a vector file, sharp at any screen resolution.
+// A picture drawn from a vector file, sharp at any screen resolution. The file is read and
+// parsed when the picture is first painted (or asked whether it is valid), so pictures that
+// are never shown, such as the hidden sign banners, cost nothing.
 
 #include <QString>
 #include <QWidget>
@@ -18,13 +20,18 @@ public:
     QString source() const { return m_source; }
     void setSource(const QString& source);
     bool isValid() const;
+    // Whether the file has been read and parsed yet.
+    bool isLoaded() const { return m_loaded; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QSvgRenderer& renderer() const;
+
     QString m_source;
     QSvgRenderer* m_renderer;
+    mutable bool m_loaded = false;
 };
 
 } // namespace shell

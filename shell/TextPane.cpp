@@ -7,6 +7,8 @@
 #include <QMimeData>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
+#include <QScrollBar>
+#include <QTextDocument>
 
 namespace shell {
 
@@ -20,8 +22,20 @@ TextPane::TextPane(QWidget* parent) : QPlainTextEdit(parent) {
 }
 
 void TextPane::setText(const QString& text) {
+    // Filling the document lays out and shapes every row, the dearest part of showing a topic.
+    // The analysis screens often set the text the pane already shows (every activation first
+    // shows the stored text again): then only the view is put back where a fresh fill puts it.
+    if (text == m_text && document()->revision() == m_filledRevision) {
+        QTextCursor start = textCursor();
+        start.movePosition(QTextCursor::Start);
+        setTextCursor(start);
+        horizontalScrollBar()->setValue(0);
+        verticalScrollBar()->setValue(0);
+        return;
+    }
     m_text = text;
     setPlainText(textlayout::PaneRows(text, textlayout::PaneColumns).join(QLatin1Char('\n')));
+    m_filledRevision = document()->revision();
 }
 
 QStringList TextPane::rows() const { return toPlainText().split(QLatin1Char('\n')); }

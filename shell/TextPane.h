@@ -30,6 +30,7 @@ protected:
 
 private:
     QString m_text;
+    int m_filledRevision = -1; // the document's revision right after setText filled it
 };
 
 } // namespace shell

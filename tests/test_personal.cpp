@@ -153,7 +153,9 @@ private slots:
     }
 
     // The Introduction goes into the pane twice per activation: once by the selection of its
-    // topic, once at the end; the quiet selection adds no third.
+    // topic, once at the end; the quiet selection adds no third. The pane fills its document
+    // only for a text it does not already show, so here, coming back to the same sign, the
+    // document changes once.
     void activationShowsTheIntroductionOnce() {
         proceedWith(QStringLiteral("Leo"));
         clickOption(5);
@@ -161,7 +163,7 @@ private slots:
         connect(pane(), &QPlainTextEdit::textChanged, this, [&changes] { ++changes; });
         screen("frmAbout").Show();
         personalScreen().Show();
-        QCOMPARE(changes, 2);
+        QCOMPARE(changes, 1);
         disconnect(pane(), nullptr, this, nullptr);
     }
 

@@ -1,0 +1,139 @@
+// What the program reads, draws and loads, and when: nothing before it is first needed. The
+// content folders are parsed at their first lookup, a picture is parsed when it is first painted,
+// and the sound library is opened only when music first plays. Also: the text pane, which skips
+// refilling a text it already shows, must look exactly as after a fresh fill.
+
+#include "ProgramScreens.h"
+#include "ScreenTestSupport.h"
+#include "assets/ContentCatalogue.h"
+#include "shell/AppState.h"
+#include "shell/Music.h"
+#include "shell/Screen.h"
+#include "shell/ScreenWindow.h"
+#include "shell/Startup.h"
+#include "shell/SvgPicture.h"
+#include "shell/TextPane.h"
+
+#include <QFile>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+
+bool soundLibraryMapped() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libfluidsynth");
+}
+
+QStringList parsedPictures(const shell::Screen& screen) {
+    QStringList parsed;
+    for (const auto* picture : screen.window()->findChildren<shell::SvgPicture*>())
+        if (picture->isLoaded())
+            parsed << picture->objectName();
+    return parsed;
+}
+
+bool catalogueLoaded(const char* folder) {
+    return assets::ContentCatalogue::isLoaded(QString::fromLatin1(folder));
+}
+
+// A screen shown and painted.
+shell::Screen& shownAndPainted(const char* name) {
+    shell::Screen& screen = shell::Screens::instance().get(QString::fromLatin1(name));
+    screen.Show();
+    if (!QTest::qWaitForWindowExposed(screen.window()))
+        qWarning("%s was not exposed", name);
+    screen.window()->repaint();
+    return screen;
+}
+
+QString longText() {
+    QString text;
+    for (int n = 0; n < 60; ++n)
+        text += QStringLiteral("Row %1 of a text long enough to scroll the pane.").arg(n).leftJustified(35).left(35);
+    return text;
+}
+
+} // namespace
+
+class TestFootprint : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        freshProgram();
+        registerProgramScreens();
+        shell::setMusicOperations({}); // no music in these tests
+    }
+    void cleanupTestCase() { freshProgram(); }
+
+    // Must run first: the catalogues, once read, stay for the life of the process.
+    void startUpReadsOnlyWhatTheSplashShows() {
+        QVERIFY(!soundLibraryMapped());
+        shell::startProgram();
+        shell::Screen& splash = shownAndPainted("frmSplash");
+        QCOMPARE(parsedPictures(splash), QStringList{QStringLiteral("Image1")});
+        QVERIFY(!catalogueLoaded(":/content/personal"));
+        QVERIFY(!catalogueLoaded(":/content/lovematch"));
+        QVERIFY(!catalogueLoaded(":/content/guides"));
+        QVERIFY(!shell::Screens::instance().existing(QStringLiteral("frmChoose")));
+        QVERIFY(!soundLibraryMapped());
+    }
+
+    void personalAnalysisReadsItsOwnContentAndOneBanner() {
+        shell::appState().UserSign = QStringLiteral("Leo");
+        shell::Screen& personal = shownAndPainted("frmPersonal");
+        QCOMPARE(parsedPictures(personal), QStringList{QStringLiteral("Image5")});
+        QVERIFY(catalogueLoaded(":/content/personal"));
+        QVERIFY(!catalogueLoaded(":/content/lovematch"));
+        QVERIFY(!catalogueLoaded(":/content/guides"));
+
+        shell::appState().UserSign = QStringLiteral("Aries");
+        personal.Form_Activate();
+        personal.window()->repaint();
+        QCOMPARE(parsedPictures(personal), (QStringList{QStringLiteral("Image1"), QStringLiteral("Image5")}));
+        QVERIFY(!soundLibraryMapped());
+    }
+
+    // However the pane came to show a text, setting that text again leaves it as a fresh fill
+    // does: the same rows, the cursor at the start, nothing selected, scrolled to the top.
+    void settingTheShownTextAgainLooksLikeAFreshFill_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("scrolledAndSelected");
+        QTest::addColumn<QString>("designed"); // put in behind the pane's back, as a .ui does
+        QTest::newRow("same text, scrolled down and selected") << longText() << true << QString();
+        QTest::newRow("same text, untouched") << longText() << false << QString();
+        QTest::newRow("empty text over a designed text") << QString() << false << QStringLiteral("sample");
+        QTest::newRow("same text after the document was replaced") << longText() << false
+                                                                   << QStringLiteral("other");
+    }
+    void settingTheShownTextAgainLooksLikeAFreshFill() {
+        QFETCH(QString, before);
+        QFETCH(bool, scrolledAndSelected);
+        QFETCH(QString, designed);
+        shell::TextPane fresh, pane;
+        for (shell::TextPane* p : {&fresh, &pane}) {
+            p->resize(305, 289);
+            p->show();
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(&pane));
+        fresh.setText(before);
+        pane.setText(before);
+        if (scrolledAndSelected) {
+            pane.verticalScrollBar()->setValue(pane.verticalScrollBar()->maximum());
+            pane.selectAll();
+        }
+        if (!designed.isNull())
+            pane.setPlainText(designed);
+
+        pane.setText(before);
+
+        QCOMPARE(pane.rows(), fresh.rows());
+        QCOMPARE(pane.text(), before);
+        QCOMPARE(pane.textCursor().position(), 0);
+        QVERIFY(!pane.textCursor().hasSelection());
+        QCOMPARE(pane.verticalScrollBar()->value(), 0);
+    }
+};
+
+QTEST_MAIN(TestFootprint)
+#include "test_footprint.moc"
