@@ -16,6 +16,8 @@ void prepareApplication(QApplication& app) {
     QApplication::setFont(defaultFont());
     app.setQuitOnLastWindowClosed(false);
     app.setApplicationName(QStringLiteral("Zelvoria"));
+    // Lets the desktop match the windows with the installed launcher entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZELVORIA_APP_ID));
     app.setWindowIcon(QIcon(QStringLiteral(":/pictures/sun.svg")));
 }
 
