@@ -37,6 +37,8 @@ void prepareApplication(QApplication& app) {
     QApplication::setFont(defaultFont());
     app.setQuitOnLastWindowClosed(false);
     app.setApplicationName(QStringLiteral("Zelvoria"));
+    // Lets the desktop match the windows with the installed launcher entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZELVORIA_APP_ID));
     installTranslation(app);
 }
 
