@@ -11,8 +11,8 @@
 #include "shell/Version.h"
 #include "zodiac/SignCatalogue.h"
 
-#include <QLineEdit>
 #include <QCoreApplication>
+#include <QLineEdit>
 
 template class shell::FormScreen<Ui::frmMoreinfo>;
 

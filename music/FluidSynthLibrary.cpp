@@ -56,6 +56,8 @@ ZELVORIA_FLUID_FORWARD(int, fluid_settings_setnum, (fluid_settings_t * s, const 
                        FLUID_FAILED)
 ZELVORIA_FLUID_FORWARD(int, fluid_settings_setstr, (fluid_settings_t * s, const char* n, const char* v),
                        (s, n, v), FLUID_FAILED)
+ZELVORIA_FLUID_FORWARD(int, fluid_settings_getstr_default, (fluid_settings_t * s, const char* n, char** def),
+                       (s, n, def), FLUID_FAILED)
 ZELVORIA_FLUID_FORWARD(fluid_log_function_t, fluid_set_log_function,
                        (int level, fluid_log_function_t f, void* data), (level, f, data), nullptr)
 ZELVORIA_FLUID_FORWARD(fluid_synth_t*, new_fluid_synth, (fluid_settings_t * s), (s), nullptr)
