@@ -23,6 +23,7 @@ using Clock = std::chrono::steady_clock;
 using fluid::kBlockFrames;
 using fluid::loadSoundFont;
 using fluid::makeSettings;
+using fluid::unloadSoundFont;
 
 } // namespace
 
@@ -111,14 +112,21 @@ private:
 
     bool init() {
         settings = makeSettings();
-        synth = settings ? new_fluid_synth(settings) : nullptr;
+        synth = settings ? fluid::newSynth(settings) : nullptr;
         if (!synth)
             return fail(QStringLiteral("the synthesizer could not be created"));
-        const QString font = options.soundFont.isEmpty() ? systemSoundFont() : options.soundFont;
-        if (font.isEmpty())
+        fontPath = options.soundFont.isEmpty() ? systemSoundFont() : options.soundFont;
+        if (fontPath.isEmpty())
             return fail(QStringLiteral("no soundfont found"));
-        if (!loadSoundFont(synth, font))
-            return fail(QStringLiteral("the soundfont %1 could not be loaded").arg(font));
+        QByteArray song;
+        {
+            std::lock_guard lock(mutex);
+            song = wish.data;
+        }
+        const std::set<int> programs = programsOf(song);
+        font = loadSoundFont(synth, fontPath, &programs);
+        if (font.id == FLUID_FAILED)
+            return fail(QStringLiteral("the soundfont %1 could not be loaded").arg(fontPath));
         if (quitting())
             return false;
         switch (options.output) {
@@ -209,6 +217,9 @@ private:
                 return;
             setError({});
             std::lock_guard lock(renderMutex);
+            const std::set<int> programs = programsOf(next.data);
+            if (!font.covers(programs))
+                reloadSoundFont(programs);
             player = new_fluid_player(synth);
             if (player
                 && fluid_player_add_mem(player, next.data.constData(), static_cast<size_t>(next.data.size()))
@@ -229,6 +240,24 @@ private:
         } else if (!next.play && playing) {
             silence();
         }
+    }
+
+    // The soundfont is shown to the synth with the presets of one song's programs only (see
+    // SoundFontView); a song that needs others gets a soundfont of its own programs. The new one
+    // is loaded before the old one goes, so that a failure leaves the old one playing.
+    void reloadSoundFont(const std::set<int>& programs) {
+        fluid::LoadedFont next = loadSoundFont(synth, fontPath, &programs);
+        if (next.id == FLUID_FAILED) {
+            setError(QStringLiteral("the soundfont %1 could not be loaded again").arg(fontPath));
+            return;
+        }
+        unloadSoundFont(synth, font);
+        font = std::move(next);
+    }
+
+    static std::set<int> programsOf(const QByteArray& song) {
+        std::set<int> programs = programsNamedBy(song);
+        return programs.empty() ? std::set<int>{0} : programs;
     }
 
     void watch() {
@@ -289,6 +318,7 @@ private:
             delete_fluid_player(player);
         if (synth)
             delete_fluid_synth(synth);
+        fluid::forgetView(font);
         if (settings)
             delete_fluid_settings(settings);
     }
@@ -307,6 +337,8 @@ private:
     // The worker's own.
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
+    QString fontPath;
+    fluid::LoadedFont font;
     fluid_audio_driver_t* driver = nullptr;
     std::thread virtualOutput;
     std::atomic<bool> virtualRunning{false};

@@ -83,3 +83,12 @@ ZELVORIA_FLUID_FORWARD(int, fluid_player_play, (fluid_player_t * p), (p), FLUID_
 ZELVORIA_FLUID_FORWARD(int, fluid_player_stop, (fluid_player_t * p), (p), FLUID_FAILED)
 ZELVORIA_FLUID_FORWARD(int, fluid_player_get_status, (fluid_player_t * p), (p), FLUID_PLAYER_DONE)
 ZELVORIA_FLUID_FORWARD(int, fluid_player_get_total_ticks, (fluid_player_t * p), (p), 0)
+ZELVORIA_FLUID_FORWARD(int, fluid_synth_sfunload, (fluid_synth_t * s, int id, int reset), (s, id, reset),
+                       FLUID_FAILED)
+ZELVORIA_FLUID_FORWARD(fluid_sfloader_t*, new_fluid_defsfloader, (fluid_settings_t * s), (s), nullptr)
+ZELVORIA_FLUID_FORWARD(int, fluid_sfloader_set_callbacks,
+                       (fluid_sfloader_t * l, fluid_sfloader_callback_open_t open,
+                        fluid_sfloader_callback_read_t read, fluid_sfloader_callback_seek_t seek,
+                        fluid_sfloader_callback_tell_t tell, fluid_sfloader_callback_close_t close),
+                       (l, open, read, seek, tell, close), FLUID_FAILED)
+ZELVORIA_FLUID_FORWARD(void, fluid_synth_add_sfloader, (fluid_synth_t * s, fluid_sfloader_t * l), (s, l), (void)0)

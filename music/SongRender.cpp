@@ -13,7 +13,7 @@ using fluid::kBlockFrames;
 using fluid::loadSoundFont;
 using fluid::makeSettings;
 
-std::vector<float> renderSong(const QString& path, const QString& soundFont, double maxSeconds) {
+std::vector<float> renderSong(const QString& path, const QString& soundFont, double maxSeconds, SoundFontUse use) {
     const QByteArray data = readMidiFile(path);
     if (!isStandardMidiFile(data))
         return {};
@@ -25,9 +25,18 @@ std::vector<float> renderSong(const QString& path, const QString& soundFont, dou
                                                                                  &delete_fluid_settings);
     if (!settings)
         return {};
-    std::unique_ptr<fluid_synth_t, decltype(&delete_fluid_synth)> synth(new_fluid_synth(settings.get()),
+    // Declared before the synth, so that its view is forgotten after the synth is deleted.
+    struct Loaded {
+        fluid::LoadedFont font;
+        ~Loaded() { fluid::forgetView(font); }
+    } loaded;
+    std::unique_ptr<fluid_synth_t, decltype(&delete_fluid_synth)> synth(fluid::newSynth(settings.get()),
                                                                         &delete_fluid_synth);
-    if (!synth || !loadSoundFont(synth.get(), font))
+    if (!synth)
+        return {};
+    const std::set<int> programs = programsNamedBy(data);
+    loaded.font = loadSoundFont(synth.get(), font, use == SoundFontUse::SongsPrograms ? &programs : nullptr);
+    if (loaded.font.id == FLUID_FAILED)
         return {};
     std::unique_ptr<fluid_player_t, decltype(&delete_fluid_player)> player(new_fluid_player(synth.get()),
                                                                            &delete_fluid_player);
