@@ -116,6 +116,33 @@ private slots:
         QCOMPARE(a.edit->text(), QStringLiteral("kept"));
     }
 
+    // A hidden screen gives its native window (and the pixels drawn for it) back; shown again,
+    // it comes back where it was, as it was.
+    void hiddenScreenComesBackAsItWas() {
+        CountingScreen& a = screen("frmA");
+        a.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(a.window()));
+        a.window()->move(a.window()->pos() + QPoint(37, 21));
+        const QPoint where = a.window()->pos();
+        const Qt::WindowFlags flags = a.window()->windowFlags();
+        a.window()->setWindowTitle(QStringLiteral("Title kept"));
+        a.edit->setText(QStringLiteral("typed"));
+        a.edit->setFocus();
+        a.Hide();
+        QVERIFY(!a.window()->windowHandle());
+        QVERIFY(!a.window()->testAttribute(Qt::WA_WState_Created));
+        a.Show();
+        QVERIFY(QTest::qWaitForWindowExposed(a.window()));
+        QVERIFY(a.window()->windowHandle());
+        QCOMPARE(a.window()->pos(), where);
+        QCOMPARE(a.window()->size(), QSize(200, 120));
+        QCOMPARE(a.window()->windowFlags(), flags);
+        QCOMPARE(a.window()->windowHandle()->title(), QStringLiteral("Title kept"));
+        QCOMPARE(a.edit->text(), QStringLiteral("typed"));
+        QCOMPARE(a.window()->focusWidget(), a.edit);
+        QCOMPARE(a.activations, 2);
+    }
+
     void userReturnsFromAnotherScreen() {
         CountingScreen& a = screen("frmA");
         CountingScreen& about = screen("frmAbout");
