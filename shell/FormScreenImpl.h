@@ -4,8 +4,10 @@
 #include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
 
+namespace shell {
+
 template <class Ui>
-shell::FormScreen<Ui>::~FormScreen() {
+FormScreen<Ui>::~FormScreen() {
     // The screen class that connected the handlers is gone already: hiding the window on the
     // way out (a combo box losing the focus, say) must not call them.
     if (ScreenWindow* window = this->window()) {
@@ -18,7 +20,7 @@ shell::FormScreen<Ui>::~FormScreen() {
 }
 
 template <class Ui>
-void shell::FormScreen<Ui>::buildWindow(ScreenWindow& window) {
+void FormScreen<Ui>::buildWindow(ScreenWindow& window) {
     ui = std::make_unique<Ui>();
     ui->setupUi(&window);
     window.adoptDesign();
@@ -26,6 +28,8 @@ void shell::FormScreen<Ui>::buildWindow(ScreenWindow& window) {
 }
 
 template <class Ui>
-void shell::FormScreen<Ui>::releaseWindow() {
+void FormScreen<Ui>::releaseWindow() {
     ui.reset();
 }
+
+} // namespace shell
