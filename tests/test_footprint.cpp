@@ -15,7 +15,10 @@
 #include "shell/TextPane.h"
 
 #include <QFile>
+#include <QPainter>
+#include <QResource>
 #include <QScrollBar>
+#include <QSvgRenderer>
 #include <QtTest>
 
 namespace {
@@ -71,7 +74,8 @@ private slots:
         QVERIFY(!soundLibraryMapped());
         shell::startProgram();
         shell::Screen& splash = shownAndPainted("frmSplash");
-        QCOMPARE(parsedPictures(splash), QStringList{QStringLiteral("Image1")});
+        // Drawn from the bitmap the build baked for it, not from its vector file.
+        QCOMPARE(parsedPictures(splash), QStringList{});
         QVERIFY(!catalogueLoaded(":/content/personal"));
         QVERIFY(!catalogueLoaded(":/content/lovematch"));
         QVERIFY(!catalogueLoaded(":/content/guides"));
@@ -92,6 +96,47 @@ private slots:
         personal.window()->repaint();
         QCOMPARE(parsedPictures(personal), (QStringList{QStringLiteral("Image1"), QStringLiteral("Image5")}));
         QVERIFY(!soundLibraryMapped());
+    }
+
+    // A baked bitmap is drawn only where it fits exactly, and looks as the vector drawing does;
+    // at any other size the picture is drawn from its vector file.
+    void bakedPicturesLookAsTheirDrawing_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("baked");
+        QTest::newRow("the splash's own size") << QSize(455, 276) << true;
+        QTest::newRow("a pixel narrower") << QSize(454, 276) << false;
+        QTest::newRow("half the size") << QSize(227, 138) << false;
+    }
+    void bakedPicturesLookAsTheirDrawing() {
+        QFETCH(QSize, size);
+        QFETCH(bool, baked);
+        const QString source = QStringLiteral(":/pictures/splash.svg");
+        QCOMPARE(QResource(shell::SvgPicture::bakedName(source, QSize(455, 276))).isValid(), true);
+        shell::SvgPicture picture;
+        picture.setSource(source);
+        picture.resize(size);
+        picture.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&picture));
+        const QImage shown = picture.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(picture.isLoaded(), !baked);
+
+        QImage drawn(size, QImage::Format_ARGB32_Premultiplied);
+        drawn.fill(picture.palette().color(QPalette::Window));
+        {
+            QPainter painter(&drawn);
+            painter.setRenderHint(QPainter::Antialiasing);
+            QSvgRenderer(source).render(&painter, QRectF(QPointF(), QSizeF(size)));
+        }
+        drawn = drawn.convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(shown.size(), drawn.size());
+        int worst = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
+                const QRgb a = shown.pixel(x, y), b = drawn.pixel(x, y);
+                worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                                  std::abs(qBlue(a) - qBlue(b))});
+            }
+        QVERIFY2(worst <= 2, qPrintable(QString::number(worst)));
     }
 
     // However the pane came to show a text, setting that text again leaves it as a fresh fill
