@@ -114,7 +114,7 @@ void oneProgram(int last) {
     for (int tick = 0; tick < 200 && progress.isVisible(); ++tick)
         progress.tmrPercent_Timer();
     auto& love = screens.get<compat::frmLove>();
-    QVERIFY(love.isVisible());
+    QVERIFY(spinUntil([&] { return love.isVisible(); })); // shown on the next turn of the loop
     love.Command8_Click();
     QVERIFY(aboutBox.isVisible());
     static_cast<about::frmAbout&>(aboutBox).cmdOK_Click();
