@@ -84,7 +84,14 @@ struct FluidSequencer::Engine {
 
 private:
     void run() {
-        if (init()) {
+        // The first song is asked for while a screen is being built and painted; loading the
+        // synth (a library with some forty others, the soundfont) waits a moment so as not to
+        // take a core from it.
+        {
+            std::unique_lock lock(mutex);
+            wake.wait_for(lock, options.startDelay, [this] { return quit; });
+        }
+        if (!quitting() && init()) {
             state = EngineState::Ready;
             loop();
         }

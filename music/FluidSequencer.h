@@ -40,6 +40,8 @@ public:
         // reported as ended.
         std::chrono::milliseconds maxSongLength = std::chrono::minutes(6);
         std::chrono::milliseconds pollInterval = std::chrono::milliseconds(150); // for the end of a song
+        // How long the worker waits before it loads the synth.
+        std::chrono::milliseconds startDelay = std::chrono::milliseconds(100);
     };
 
     explicit FluidSequencer(QObject* parent = nullptr);
