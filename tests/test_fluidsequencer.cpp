@@ -1,3 +1,4 @@
+#include "MidiTestFiles.h"
 #include "music/FluidSequencer.h"
 #include "music/MidiFileCheck.h"
 #include "music/SongRender.h"
@@ -16,22 +17,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
-QByteArray be(quint32 value, int bytes) {
-    QByteArray out;
-    for (int i = bytes - 1; i >= 0; --i)
-        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
-    return out;
-}
-
-QByteArray chunk(const char* id, const QByteArray& body) {
-    return QByteArray(id) + be(static_cast<quint32>(body.size()), 4) + body;
-}
-
-QByteArray header(quint32 format, quint32 tracks, quint32 division = 480) {
-    return chunk("MThd", be(format, 2) + be(tracks, 2) + be(division, 2));
-}
-
-const QByteArray kEndOfTrack = QByteArray::fromHex("00ff2f00");
+using miditest::chunk;
+using miditest::header;
+using miditest::kEndOfTrack;
 
 // `count` quarter notes at 120 beats a minute, the note-offs in running status.
 QByteArray melody(int count) {
@@ -74,13 +62,7 @@ class TestFluidSequencer : public QObject {
 
     QTemporaryDir m_dir;
 
-    QString write(const QString& name, const QByteArray& data) {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
+    QString write(const QString& name, const QByteArray& data) { return miditest::writeFile(m_dir, name, data); }
 
     std::future<std::vector<float>> m_rendering;
 

@@ -1,3 +1,4 @@
+#include "MidiTestFiles.h"
 #include "music/FluidSequencer.h"
 #include "music/MidiFileCheck.h"
 #include "music/SongRender.h"
@@ -14,18 +15,7 @@ using Programs = std::set<int>;
 
 namespace {
 
-QByteArray be(quint32 value, int bytes) {
-    QByteArray out;
-    for (int i = bytes - 1; i >= 0; --i)
-        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
-    return out;
-}
-
-QByteArray midi(const QByteArray& trackEvents) {
-    const QByteArray track = trackEvents + QByteArray::fromHex("00ff2f00");
-    return "MThd" + be(6, 4) + be(0, 2) + be(1, 2) + be(480, 2) + "MTrk" + be(static_cast<quint32>(track.size()), 4) +
-           track;
-}
+using miditest::oneTrack;
 
 QString song(int number) {
     return QFINDTESTDATA(QStringLiteral("../assets/music/song%1.msc").arg(number));
@@ -83,13 +73,7 @@ class TestSoundFontView : public QObject {
     QString m_font;
     QByteArray m_fontBytes;
 
-    QString write(const QString& name, const QByteArray& data) {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
+    QString write(const QString& name, const QByteArray& data) { return miditest::writeFile(m_dir, name, data); }
 
 private slots:
     void initTestCase() {
@@ -104,16 +88,16 @@ private slots:
         QTest::addColumn<QByteArray>("data");
         QTest::addColumn<Programs>("expected");
         QTest::newRow("no program change: the piano every channel starts with")
-            << midi(QByteArray::fromHex("00903c40" "603c00")) << Programs{0};
+            << oneTrack(QByteArray::fromHex("00903c40" "603c00")) << Programs{0};
         QTest::newRow("changes on three channels, the drums' included")
-            << midi(QByteArray::fromHex("00c028" "00c149" "00c910" "00903c40")) << Programs{0, 16, 40, 73};
-        QTest::newRow("running status") << midi(QByteArray::fromHex("00c00a" "000b" "000c")) << Programs{0, 10, 11, 12};
+            << oneTrack(QByteArray::fromHex("00c028" "00c149" "00c910" "00903c40")) << Programs{0, 16, 40, 73};
+        QTest::newRow("running status") << oneTrack(QByteArray::fromHex("00c00a" "000b" "000c")) << Programs{0, 10, 11, 12};
         QTest::newRow("bank select leaves the program alone")
-            << midi(QByteArray::fromHex("00b00008" "00c030")) << Programs{0, 48};
+            << oneTrack(QByteArray::fromHex("00b00008" "00c030")) << Programs{0, 48};
         QTest::newRow("sysex and meta events skipped")
-            << midi(QByteArray::fromHex("00f003c07ff7" "00ff0103c0c0c0" "00c105")) << Programs{0, 5};
+            << oneTrack(QByteArray::fromHex("00f003c07ff7" "00ff0103c0c0c0" "00c105")) << Programs{0, 5};
         QTest::newRow("not a MIDI file") << QByteArray("no music here, only words") << Programs{};
-        QTest::newRow("cut short") << midi(QByteArray::fromHex("00c028")).chopped(3) << Programs{};
+        QTest::newRow("cut short") << oneTrack(QByteArray::fromHex("00c028")).chopped(3) << Programs{};
         const QByteArray generated = fileBytes(song(12));
         QTest::newRow("a song of ours") << generated << music::programsNamedBy(generated);
     }
