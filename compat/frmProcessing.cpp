@@ -5,7 +5,6 @@
 #include "shell/AppState.h"
 #include "shell/ExitProgram.h"
 #include "shell/FormScreenImpl.h"
-#include "shell/ScreenWindow.h"
 #include "shell/Screens.h"
 
 template class shell::FormScreen<Ui::frmProcessing>;
@@ -62,16 +61,7 @@ void frmProcessing::handOver() {
     Hide(); // hidden, never closed: the screen stays loaded for the next run
     shell::Screen& love = shell::Screens::instance().get(QStringLiteral("frmLove"));
     love.ensureLoaded();
-    // Making the love screen's window and showing it are each several milliseconds of work the
-    // first time; done in two turns of the event loop, neither holds it up for long.
-    if (love.window())
-        love.window()->winId();
-    QTimer::singleShot(0, &love, [&love] {
-        if (shell::ProgramEnd::ended())
-            return;
-        love.Form_Load();
-        love.Show();
-    });
+    love.ShowOnNextTurn([&love] { love.Form_Load(); });
 }
 
 // The counting cannot go on without this window, and every other main window of the program

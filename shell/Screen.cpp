@@ -4,6 +4,8 @@
 #include "shell/ScreenWindow.h"
 #include "shell/Screens.h"
 
+#include <QTimer>
+
 namespace shell {
 
 Screen::Screen(QString name, WindowKind kind) : m_name(std::move(name)), m_kind(kind) {}
@@ -32,6 +34,19 @@ void Screen::Show() {
     m_window->raise();
     m_window->activateWindow();
     Screens::instance().shown(*this);
+}
+
+void Screen::ShowOnNextTurn(std::function<void()> before) {
+    ensureLoaded();
+    if (m_window)
+        m_window->winId();
+    QTimer::singleShot(0, this, [this, before = std::move(before)] {
+        if (ProgramEnd::ended())
+            return;
+        if (before)
+            before();
+        Show();
+    });
 }
 
 void Screen::Hide() {

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace shell {
@@ -26,6 +27,11 @@ public:
     // Loads if needed, makes the window visible and the program's active screen (running
     // Form_Activate at once when it was not the active one), then returns.
     void Show();
+    // Loads if needed and makes the window now, and shows the screen on the next turn of the
+    // event loop, after `before` (if any). For hand-overs between screens: the first showing
+    // of a screen is two stretches of several milliseconds (making the window, then showing
+    // and activating it), which one turn of the event loop should not carry together.
+    void ShowOnNextTurn(std::function<void()> before = {});
     // Makes the window invisible; the screen stays loaded and keeps its state.
     void Hide();
     // Destroys the window and its controls; the next Show loads afresh.

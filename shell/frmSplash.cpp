@@ -29,7 +29,7 @@ QString frmSplash::versionLabel() const { return ui ? ui->Label1->text() : QStri
 void frmSplash::tmrSplash_Timer() {
     m_tmrSplash.stop();
     Hide();
-    Screens::instance().get(QStringLiteral("frmChoose")).Show();
+    Screens::instance().get(QStringLiteral("frmChoose")).ShowOnNextTurn();
 }
 
 } // namespace shell

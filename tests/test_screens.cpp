@@ -143,6 +143,22 @@ private slots:
         QCOMPARE(a.activations, 2);
     }
 
+    // A hand-over makes the next screen's window at once and shows the screen on the next turn
+    // of the event loop, after what it is asked to do first.
+    void showOnTheNextTurn() {
+        CountingScreen& a = screen("frmA");
+        int loadsWhenShown = -1;
+        a.ShowOnNextTurn([&] { loadsWhenShown = ++a.loads; });
+        QVERIFY(a.isLoaded());
+        QVERIFY(a.window()->testAttribute(Qt::WA_WState_Created));
+        QVERIFY(!a.isVisible());
+        QCOMPARE(a.activations, 0);
+        QTRY_VERIFY(a.isVisible());
+        QCOMPARE(loadsWhenShown, 2); // loading ran Form_Load, then the callback
+        QCOMPARE(a.activations, 1);
+        QCOMPARE(Screens::instance().activeScreen(), &a);
+    }
+
     void userReturnsFromAnotherScreen() {
         CountingScreen& a = screen("frmA");
         CountingScreen& about = screen("frmAbout");
