@@ -127,7 +127,7 @@ fluid_settings_t* makeSettings() {
         // Only the samples of the instruments a song selects are read in, when it selects them,
         // rather than the whole soundfont: the songs use a handful of its instruments.
         fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
-        // Each voice costs memory whether it sounds or not; the busiest song sounds 74 at once.
+        // Each voice costs memory whether it sounds or not; the busiest of our songs sounds 76 at once.
         fluid_settings_setint(settings, "synth.polyphony", kPolyphony);
     }
     return settings;
