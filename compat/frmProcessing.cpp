@@ -60,7 +60,6 @@ void frmProcessing::handOver() {
     m_tmrPercent.stop();
     Hide(); // hidden, never closed: the screen stays loaded for the next run
     shell::Screen& love = shell::Screens::instance().get(QStringLiteral("frmLove"));
-    love.ensureLoaded();
     love.ShowOnNextTurn([&love] { love.Form_Load(); });
 }
 

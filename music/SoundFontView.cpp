@@ -80,9 +80,9 @@ struct Zones {
     }
 
     // Appends header h's record (its bag index renumbered), bags, generators and modulators to
-    // the output tables; `mapGen` may rewrite a generator, false if it cannot.
+    // the output tables; `mapGen` may rewrite a generator's amount.
     template <class MapGen>
-    bool copy(qsizetype h, QByteArray& outHeaders, QByteArray& outBags, QByteArray& outGens, QByteArray& outMods,
+    void copy(qsizetype h, QByteArray& outHeaders, QByteArray& outBags, QByteArray& outGens, QByteArray& outMods,
               const MapGen& mapGen) const {
         const char* header = headers.at(h);
         outHeaders.append(header, bagField);
@@ -92,16 +92,13 @@ struct Zones {
             putWord(outBags, static_cast<quint16>(outGens.size() / gens.size));
             putWord(outBags, static_cast<quint16>(outMods.size() / mods.size));
             for (quint16 g = word(bags.at(b)); g < word(bags.at(b + 1)); ++g) {
-                quint16 oper = word(gens.at(g)), amount = word(gens.at(g) + 2);
-                if (!mapGen(oper, amount))
-                    return false;
+                const quint16 oper = word(gens.at(g));
                 putWord(outGens, oper);
-                putWord(outGens, amount);
+                putWord(outGens, mapGen(oper, word(gens.at(g) + 2)));
             }
             const quint16 m0 = word(bags.at(b) + 2), m1 = word(bags.at(b + 1) + 2);
             outMods.append(mods.at(m0), (m1 - m0) * mods.size);
         }
-        return true;
     }
 
     // The end records, pointing past everything copied.
@@ -167,14 +164,12 @@ QByteArray trimPresetData(const QByteArray& pdta, const std::set<int>& programs,
     }
 
     QByteArray out[9];
-    const auto keep = [](quint16&, quint16&) { return true; };
+    const auto keep = [](quint16, quint16 amount) { return amount; };
     for (quint16 instrument : instrumentOrder)
         instrumentZones.copy(instrument, out[Inst], out[Ibag], out[Igen], out[Imod], keep);
     instrumentZones.finish(out[Inst], out[Ibag], out[Igen], out[Imod]);
-    const auto renumber = [&](quint16& oper, quint16& amount) {
-        if (oper == kInstrumentGenerator)
-            amount = newInstrument.at(amount);
-        return true;
+    const auto renumber = [&](quint16 oper, quint16 amount) {
+        return oper == kInstrumentGenerator ? newInstrument.at(amount) : amount;
     };
     for (qsizetype p : kept)
         presetZones.copy(p, out[Phdr], out[Pbag], out[Pgen], out[Pmod], renumber);
@@ -191,51 +186,44 @@ QByteArray trimPresetData(const QByteArray& pdta, const std::set<int>& programs,
     return body;
 }
 
-class SoundFontViewBuilder {
-public:
-    static std::shared_ptr<const SoundFontView> make(const QString& path, const std::set<int>& programs) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return nullptr;
-        char riff[12];
-        if (file.read(riff, 12) != 12 || std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "sfbk", 4) != 0)
-            return nullptr;
-        auto view = std::make_shared<SoundFontView>();
-        view->m_path = path;
-        view->append(QByteArray(riff, 12)); // its size is set once the whole view is known
-        const qint64 end = std::min<qint64>(file.size(), 8 + static_cast<qint64>(dword(riff + 4)));
-        qint64 pos = 12;
-        bool trimmed = false;
-        while (end - pos >= 8) {
-            char header[12] = {};
-            if (!file.seek(pos) || file.read(header, 8) != 8)
-                return nullptr;
-            const qint64 length = dword(header + 4);
-            if (length > end - pos - 8)
-                return nullptr;
-            const qint64 whole = 8 + length + (length % 2);
-            if (std::memcmp(header, "LIST", 4) == 0 && length >= 4 && file.read(header + 8, 4) == 4
-                && std::memcmp(header + 8, "pdta", 4) == 0) {
-                const QByteArray pdta = file.read(length - 4);
-                const QByteArray body = trimPresetData(pdta, programs, &view->m_presets, &view->m_instruments);
-                if (pdta.size() != length - 4 || body.isEmpty() || trimmed)
-                    return nullptr;
-                view->append(chunk("LIST", QByteArray("pdta", 4) + body));
-                trimmed = true;
-            } else {
-                view->appendFile(pos, std::min(whole, end - pos));
-            }
-            pos += whole;
-        }
-        if (!trimmed)
-            return nullptr;
-        qToLittleEndian(static_cast<quint32>(view->m_size - 8), view->m_pieces.front().bytes.data() + 4);
-        return view;
-    }
-};
-
 std::shared_ptr<const SoundFontView> SoundFontView::make(const QString& path, const std::set<int>& programs) {
-    return SoundFontViewBuilder::make(path, programs);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    char riff[12];
+    if (file.read(riff, 12) != 12 || std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "sfbk", 4) != 0)
+        return nullptr;
+    auto view = std::make_shared<SoundFontView>();
+    view->m_path = path;
+    view->append(QByteArray(riff, 12)); // its size is set once the whole view is known
+    const qint64 end = std::min<qint64>(file.size(), 8 + static_cast<qint64>(dword(riff + 4)));
+    qint64 pos = 12;
+    bool trimmed = false;
+    while (end - pos >= 8) {
+        char header[12] = {};
+        if (!file.seek(pos) || file.read(header, 8) != 8)
+            return nullptr;
+        const qint64 length = dword(header + 4);
+        if (length > end - pos - 8)
+            return nullptr;
+        const qint64 whole = 8 + length + (length % 2);
+        if (std::memcmp(header, "LIST", 4) == 0 && length >= 4 && file.read(header + 8, 4) == 4
+            && std::memcmp(header + 8, "pdta", 4) == 0) {
+            const QByteArray pdta = file.read(length - 4);
+            const QByteArray body = trimPresetData(pdta, programs, &view->m_presets);
+            if (pdta.size() != length - 4 || body.isEmpty() || trimmed)
+                return nullptr;
+            view->append(chunk("LIST", QByteArray("pdta", 4) + body));
+            trimmed = true;
+        } else {
+            view->appendFile(pos, std::min(whole, end - pos));
+        }
+        pos += whole;
+    }
+    if (!trimmed)
+        return nullptr;
+    qToLittleEndian(static_cast<quint32>(view->m_size - 8), view->m_pieces.front().bytes.data() + 4);
+    return view;
 }
 
 void SoundFontView::append(QByteArray bytes) {

@@ -27,7 +27,6 @@ public:
     const QString& path() const { return m_path; }
     qint64 size() const { return m_size; }
     int presetCount() const { return m_presets; }
-    int instrumentCount() const { return m_instruments; }
 
     // Copies `count` bytes of the view from `pos` into `out`, reading the file's parts through
     // `file` (opened on path()). False if the range leaves the view or the file fails.
@@ -48,10 +47,7 @@ private:
     QString m_path;
     qint64 m_size = 0;
     int m_presets = 0;
-    int m_instruments = 0;
     std::vector<Piece> m_pieces;
-
-    friend class SoundFontViewBuilder;
 };
 
 // Rewrites the body of a soundfont's "pdta" list (the part after the "pdta" tag) to keep only

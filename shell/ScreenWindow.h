@@ -25,11 +25,11 @@ public:
     void adoptDesign();
 
     QPushButton* defaultButton() const { return m_default; }
+    QPushButton* cancelButton() const { return m_cancel; }
 
     // Gives a hidden window's native window and its drawing memory back to the window system;
     // the next show() makes them again. Everything else (controls, texts, position) stays.
     void releaseNativeWindow() { destroy(); }
-    QPushButton* cancelButton() const { return m_cancel; }
 
 protected:
     bool event(QEvent* event) override;

@@ -17,8 +17,6 @@ SvgPicture::~SvgPicture() = default;
 void SvgPicture::setSource(const QString& source) {
     m_source = source;
     m_loaded = false;
-    m_baked = {};
-    m_bakedName.clear();
     update();
 }
 
@@ -28,23 +26,19 @@ QString SvgPicture::bakedName(const QString& source, QSize pixels) {
     return source.chopped(4) + QStringLiteral("-%1x%2.argb32").arg(pixels.width()).arg(pixels.height());
 }
 
-const QImage& SvgPicture::baked() {
+QImage SvgPicture::baked() const {
     const QSize pixels = (QSizeF(size()) * devicePixelRatioF()).toSize();
     const QString name = bakedName(m_source, pixels);
-    if (name != m_bakedName) {
-        m_bakedName = name;
-        m_baked = {};
-        // A missing one is the usual case: only a few pictures are baked, at a few sizes.
-        const QResource resource(name);
-        const qint64 bytes = qint64(pixels.width()) * pixels.height() * 4;
-        if (!name.isEmpty() && resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression
-            && resource.size() == bytes) {
-            m_baked = QImage(resource.data(), pixels.width(), pixels.height(), pixels.width() * 4,
-                             QImage::Format_ARGB32_Premultiplied);
-            m_baked.setDevicePixelRatio(devicePixelRatioF());
-        }
-    }
-    return m_baked;
+    // A missing one is the usual case: only a few pictures are baked, at a few sizes.
+    const QResource resource(name);
+    const qint64 bytes = qint64(pixels.width()) * pixels.height() * 4;
+    if (name.isEmpty() || !resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression
+        || resource.size() != bytes)
+        return {};
+    QImage bitmap(resource.data(), pixels.width(), pixels.height(), pixels.width() * 4,
+                  QImage::Format_ARGB32_Premultiplied);
+    bitmap.setDevicePixelRatio(devicePixelRatioF());
+    return bitmap;
 }
 
 QSvgRenderer& SvgPicture::renderer() const {
@@ -59,19 +53,12 @@ bool SvgPicture::isValid() const { return renderer().isValid(); }
 
 void SvgPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (const QImage& bitmap = baked(); !bitmap.isNull()) {
+    if (const QImage bitmap = baked(); !bitmap.isNull()) {
         painter.drawImage(rect(), bitmap);
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
     renderer().render(&painter, QRectF(rect()));
-}
-
-void SvgPicture::hideEvent(QHideEvent* event) {
-    // Shown again, perhaps on another screen: look again.
-    m_baked = {};
-    m_bakedName.clear();
-    QWidget::hideEvent(event);
 }
 
 } // namespace shell

@@ -35,18 +35,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
 private:
     QSvgRenderer& renderer() const;
-    // The baked bitmap that fits the picture as shown, or a null image.
-    const QImage& baked();
+    // The baked bitmap that fits the picture as shown, over the resource data (no copy), or a
+    // null image.
+    QImage baked() const;
 
     QString m_source;
     QSvgRenderer* m_renderer;
     mutable bool m_loaded = false;
-    QImage m_baked; // over the resource data, no copy
-    QString m_bakedName; // what m_baked was read from; empty: nothing tried yet
 };
 
 } // namespace shell
