@@ -1,4 +1,4 @@
-#include "ProgramScreens.h"
+#include "Program.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -6,7 +6,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     shell::prepareApplication(app);
-    registerProgramScreens();
+    assembleProgram();
     shell::startProgram();
     return shell::runEventLoop();
 }

@@ -5,6 +5,7 @@
 #include "about/HyperLink.h"
 #include "about/SystemInfo.h"
 #include "shell/FormScreenImpl.h"
+#include "shell/ScreenTypes.h"
 
 #include <QCoreApplication>
 
@@ -13,7 +14,7 @@ template class shell::FormScreen<Ui::frmAbout>;
 namespace about {
 
 frmAbout::frmAbout()
-    : FormScreen(QString::fromLatin1(ScreenName), shell::WindowKind::FixedDialog),
+    : FormScreen(QString::fromLatin1(shell::screenName<frmAbout>), shell::WindowKind::FixedDialog),
       m_system(&platformSystemServices()), m_links(&desktopLinkOpener()) {}
 
 frmAbout::~frmAbout() = default;

@@ -18,8 +18,6 @@ namespace about {
 class frmAbout : public shell::FormScreen<Ui::frmAbout> {
     Q_OBJECT
 public:
-    static constexpr const char* ScreenName = "frmAbout";
-
     frmAbout();
     ~frmAbout() override;
 

@@ -17,6 +17,7 @@
 
 #include "assets/ContentCatalogue.h"
 #include "music/FluidSequencer.h"
+#include "tests/MusicTestOutputs.h"
 #include "music/frmMusic.h"
 #include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
@@ -83,7 +84,7 @@ void reportLaziness(const char* when) {
 }
 
 void reportMusic() {
-    auto* host = screen(music::frmMusic::ScreenName);
+    auto* host = shell::Screens::instance().existing<music::frmMusic>();
     auto* player = host ? dynamic_cast<music::FluidSequencer*>(&static_cast<music::frmMusic*>(host)->MMControl1())
                         : nullptr;
     if (!player) {
@@ -240,7 +241,7 @@ void startRoad() {
         if (qgetenv("ZELVORIA_PROBE_MUSIC") == "virtual") {
             music::installMusic([] {
                 music::FluidSequencer::Options options;
-                options.output = music::FluidSequencer::Output::Virtual;
+                options.output = musictest::pacedOutput();
                 return std::make_unique<music::FluidSequencer>(options);
             });
         }

@@ -3,7 +3,7 @@
 // one whole activation of each analysis screen, and what reading the content and the pictures
 // costs the first time they are needed. Runs on any Qt platform; tools/bench uses "offscreen".
 
-#include "ProgramScreens.h"
+#include "Program.h"
 #include "assets/ContentCatalogue.h"
 #include "compat/LoveMatch.h"
 #include "compat/SignGuides.h"
@@ -264,7 +264,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     shell::prepareApplication(app);
-    registerProgramScreens();
+    assembleProgram();
     shell::setMusicOperations({}); // the screens are measured without the music player
     // In the program the splash has drawn text before any analysis screen is built, so the font
     // database is ready by then; make it ready here too.

@@ -27,7 +27,7 @@ void keepBuilt(QString& field, std::optional<QString> built) {
 }
 } // namespace
 
-frmLove::frmLove() : FormScreen(QString::fromLatin1(ScreenName), shell::WindowKind::SizableNoMaximize) {}
+frmLove::frmLove() : FormScreen(QString::fromLatin1(shell::screenName<frmLove>), shell::WindowKind::SizableNoMaximize) {}
 
 frmLove::~frmLove() = default;
 
@@ -90,16 +90,16 @@ void frmLove::Option5_Click() { showText(LoveRatingsText, *ui->Option5); }
 
 void frmLove::Command6_Click() {
     Hide();
-    shell::Screens::instance().get(QStringLiteral("frmPersonal")).Show();
+    shell::screen<personal::frmPersonal>().Show();
 }
 
-void frmLove::Command8_Click() { shell::Screens::instance().get(QStringLiteral("frmAbout")).Show(); }
+void frmLove::Command8_Click() { shell::screen<about::frmAbout>().Show(); }
 
 void frmLove::Command9_Click() { shell::ExitProgram(); }
 
 void frmLove::Command10_Click() {
     Hide();
-    shell::Screens::instance().get(QStringLiteral("frmChoose")).Show();
+    shell::screen<shell::frmChoose>().Show();
 }
 
 // A click on a navigation label is a click on the button beside it.

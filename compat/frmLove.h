@@ -18,8 +18,6 @@ namespace compat {
 class frmLove : public shell::FormScreen<Ui::frmLove> {
     Q_OBJECT
 public:
-    static constexpr const char* ScreenName = "frmLove";
-
     frmLove();
     ~frmLove() override;
 

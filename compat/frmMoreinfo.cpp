@@ -21,7 +21,7 @@ namespace compat {
 using shell::appState;
 
 frmMoreinfo::frmMoreinfo()
-    : FormScreen(QString::fromLatin1(ScreenName), shell::WindowKind::SizableNoMaximize) {}
+    : FormScreen(QString::fromLatin1(shell::screenName<frmMoreinfo>), shell::WindowKind::SizableNoMaximize) {}
 
 frmMoreinfo::~frmMoreinfo() = default;
 
@@ -82,7 +82,7 @@ void frmMoreinfo::Command1_Click() {
 
 void frmMoreinfo::Command2_Click() {
     Hide();
-    shell::Screens::instance().get(QStringLiteral("frmPersonal")).Show();
+    shell::screen<personal::frmPersonal>().Show();
 }
 
 void frmMoreinfo::Form_Unload() { shell::ExitProgram(); }

@@ -16,8 +16,6 @@ namespace compat {
 class frmMoreinfo : public shell::FormScreen<Ui::frmMoreinfo> {
     Q_OBJECT
 public:
-    static constexpr const char* ScreenName = "frmMoreinfo";
-
     frmMoreinfo();
     ~frmMoreinfo() override;
 

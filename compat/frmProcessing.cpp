@@ -14,7 +14,7 @@ namespace compat {
 using shell::appState;
 
 frmProcessing::frmProcessing()
-    : FormScreen(QString::fromLatin1(ScreenName), shell::WindowKind::FixedSingle) {
+    : FormScreen(QString::fromLatin1(shell::screenName<frmProcessing>), shell::WindowKind::FixedSingle) {
     m_tmrPercent.setInterval(TickMs);
     m_tmrPercent.setTimerType(Qt::PreciseTimer);
     connect(&m_tmrPercent, &QTimer::timeout, this, &frmProcessing::tmrPercent_Timer);
@@ -59,7 +59,7 @@ void frmProcessing::tmrPercent_Timer() {
 void frmProcessing::handOver() {
     m_tmrPercent.stop();
     Hide(); // hidden, never closed: the screen stays loaded for the next run
-    shell::Screen& love = shell::Screens::instance().get(QStringLiteral("frmLove"));
+    shell::Screen& love = shell::screen<frmLove>();
     love.ShowOnNextTurn([&love] { love.Form_Load(); });
 }
 

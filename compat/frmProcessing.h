@@ -18,7 +18,6 @@ namespace compat {
 class frmProcessing : public shell::FormScreen<Ui::frmProcessing> {
     Q_OBJECT
 public:
-    static constexpr const char* ScreenName = "frmProcessing";
     static constexpr int TickMs = 1;
 
     frmProcessing();

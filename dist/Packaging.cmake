@@ -17,9 +17,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The songs need a General MIDI soundfont, and the screens are laid out for the metrics of the
-# Liberation fonts.
-# The music library is opened when music first plays, so the linker cannot see it: named here.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont | sf2-soundfont-gm, fonts-liberation, libfluidsynth3 (>= 2.3.1)")
+# Liberation fonts. FluidSynth comes through the synth module's own dependencies.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont | sf2-soundfont-gm, fonts-liberation")
 # The summary above is the first line of the package's description; this is the rest.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Zelvoria reads your sun sign under six topics, with a grid of how it gets on
 with the other eleven signs, and then a love analysis of you and your partner:

@@ -1,6 +1,5 @@
 #include "fuzz/FuzzChecks.h"
 
-#include "music/SoundFontView.h"
 #include "textlayout/FormatParagraph.h"
 #include "textlayout/PaneRows.h"
 #include "zodiac/SignCatalogue.h"
@@ -9,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <set>
 
 namespace fuzzchecks {
 
@@ -285,37 +283,10 @@ std::string checkSignInput(const std::uint8_t* data, std::size_t size) {
     return {};
 }
 
-std::string checkPresetTablesInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0)
-        return {};
-    const std::set<int> programs{0, data[0] % 128};
-    const QByteArray tables(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
-    int presets = 0, instruments = 0;
-    const QByteArray trimmed = music::trimPresetData(tables, programs, &presets, &instruments);
-    if (trimmed.isEmpty())
-        return {};
-    // What comes out is itself a set of tables, which a second trim leaves exactly as it is.
-    int again = 0, againInstruments = 0;
-    if (music::trimPresetData(trimmed, programs, &again, &againInstruments) != trimmed)
-        return "trimming the trimmed tables changed them";
-    if (again != presets || againInstruments != instruments)
-        return "the trimmed tables count their presets or instruments differently";
-    // Kept with every program, the tables may be refused for a preset the trim left out (only
-    // the presets kept must point at instruments that exist); if not, they hold no fewer.
-    int everyPreset = 0;
-    std::set<int> all;
-    for (int program = 0; program < 128; ++program)
-        all.insert(program);
-    if (!music::trimPresetData(tables, all, &everyPreset).isEmpty() && presets > everyPreset)
-        return "more presets kept than the tables hold";
-    return {};
-}
-
 const std::vector<Target>& targets() {
     static const std::vector<Target> all{{"format_paragraph", &checkFormatInput},
                                          {"pane_rows", &checkPaneInput},
-                                         {"sign_words", &checkSignInput},
-                                         {"preset_tables", &checkPresetTablesInput}};
+                                         {"sign_words", &checkSignInput}};
     return all;
 }
 

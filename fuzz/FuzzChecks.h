@@ -33,9 +33,6 @@ std::string checkFormatInput(const std::uint8_t* data, std::size_t size);
 std::string checkPaneInput(const std::uint8_t* data, std::size_t size);
 // sign_words: the bytes (UTF-8) are the text typed into a sign or gender box.
 std::string checkSignInput(const std::uint8_t* data, std::size_t size);
-// preset_tables: the first byte names a program (modulo 128), which is kept with the piano; the
-// rest is the body of a soundfont's "pdta" list, cut down to those programs' presets.
-std::string checkPresetTablesInput(const std::uint8_t* data, std::size_t size);
 
 // The properties themselves, on a given result, so that the replay test can show that they
 // catch a wrong one.

@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <functional>
-
 namespace music {
 
 namespace {
@@ -16,12 +14,9 @@ quint32 bigEndian(const QByteArray& data, qsizetype pos, int bytes) {
     return value;
 }
 
-// Called with the status and first data byte of each channel event.
-using ChannelEvent = std::function<void(quint8 status, quint8 first)>;
-
 // Walks the events of one track chunk: every length must stay inside the chunk, every data
 // byte must be below 0x80, and running status needs an earlier status byte.
-bool trackIsWellFormed(const QByteArray& data, qsizetype pos, qsizetype end, const ChannelEvent& onEvent) {
+bool trackIsWellFormed(const QByteArray& data, qsizetype pos, qsizetype end) {
     auto byte = [&](quint8& out) {
         if (pos >= end)
             return false;
@@ -85,13 +80,13 @@ bool trackIsWellFormed(const QByteArray& data, qsizetype pos, qsizetype end, con
             if (!byte(second) || (second & 0x80u))
                 return false;
         }
-        if (onEvent)
-            onEvent(running, first);
     }
     return true;
 }
 
-bool walkMidiFile(const QByteArray& data, const ChannelEvent& onEvent) {
+} // namespace
+
+bool isStandardMidiFile(const QByteArray& data) {
     if (data.size() < 22 || data.size() > kMaxMidiFileSize || !data.startsWith("MThd"))
         return false;
     const quint32 headerLength = bigEndian(data, 4, 4);
@@ -112,7 +107,7 @@ bool walkMidiFile(const QByteArray& data, const ChannelEvent& onEvent) {
             return false;
         const qsizetype end = body + static_cast<qsizetype>(length);
         if (data.mid(pos, 4) == "MTrk") {
-            if (!trackIsWellFormed(data, body, end, onEvent))
+            if (!trackIsWellFormed(data, body, end))
                 return false;
             ++found;
         }
@@ -121,20 +116,6 @@ bool walkMidiFile(const QByteArray& data, const ChannelEvent& onEvent) {
     return found == tracks;
 }
 
-} // namespace
-
-bool isStandardMidiFile(const QByteArray& data) {
-    return walkMidiFile(data, {});
-}
-
-std::set<int> programsNamedBy(const QByteArray& data) {
-    std::set<int> programs{0};
-    const bool wellFormed = walkMidiFile(data, [&](quint8 status, quint8 first) {
-        if ((status & 0xF0) == 0xC0)
-            programs.insert(first);
-    });
-    return wellFormed ? programs : std::set<int>{};
-}
 
 QByteArray readMidiFile(const QString& path) {
     if (!QFileInfo(path).isFile())

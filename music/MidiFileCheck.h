@@ -5,18 +5,12 @@
 #include <QByteArray>
 #include <QString>
 
-#include <set>
-
 namespace music {
 
 inline constexpr qsizetype kMaxMidiFileSize = 4 * 1024 * 1024;
 
 // A structural check of a Standard MIDI File: header, track chunks and every event in them.
 bool isStandardMidiFile(const QByteArray& data);
-
-// The program numbers the file's program changes name, on any channel and in any bank, and 0,
-// which every channel starts with. Empty if the file fails isStandardMidiFile.
-std::set<int> programsNamedBy(const QByteArray& data);
 
 // The file's bytes, one more than kMaxMidiFileSize at most, so that an oversized file fails the
 // check. Empty when the path is no readable file.

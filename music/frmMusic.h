@@ -3,7 +3,6 @@
 // end of the program) and never shown; the sequencer it drives is made on first use.
 
 #include "music/MusicPlayer.h"
-#include "music/Sequencer.h"
 #include "shell/Screen.h"
 
 #include <functional>
@@ -22,8 +21,6 @@ using SequencerFactory = std::function<std::unique_ptr<Sequencer>()>;
 class frmMusic : public shell::FormScreen<Ui::frmMusic> {
     Q_OBJECT
 public:
-    static constexpr const char* ScreenName = "frmMusic";
-
     explicit frmMusic(SequencerFactory makeSequencer);
     ~frmMusic() override;
 
@@ -35,7 +32,7 @@ protected:
 
 private:
     std::unique_ptr<Sequencer> m_sequencer;
-    std::unique_ptr<MusicPlayer> m_player;
+    std::unique_ptr<MusicPlayer> m_player; // goes first: it drives the sequencer
 };
 
 // Registers the player's host screen and hands the chooser and the end of the program the

@@ -20,7 +20,7 @@ template class shell::FormScreen<Ui::frmPersonal>;
 namespace personal {
 
 frmPersonal::frmPersonal()
-    : FormScreen(QString::fromLatin1(ScreenName), shell::WindowKind::SizableNoMaximize) {}
+    : FormScreen(QString::fromLatin1(shell::screenName<frmPersonal>), shell::WindowKind::SizableNoMaximize) {}
 
 frmPersonal::~frmPersonal() = default;
 
@@ -116,7 +116,7 @@ void frmPersonal::Option6_Click() {
 void frmPersonal::Option7_Click() {
     Hide();
     // The partner screen's Form_Load doubles as its reset.
-    auto& more = shell::Screens::instance().get(QStringLiteral("frmMoreinfo"));
+    shell::Screen& more = shell::screen<compat::frmMoreinfo>();
     more.ensureLoaded();
     more.Form_Load();
     more.Show();
@@ -124,11 +124,11 @@ void frmPersonal::Option7_Click() {
 
 void frmPersonal::Command10_Click() {
     Hide();
-    shell::Screens::instance().get(QStringLiteral("frmChoose")).Show();
+    shell::screen<shell::frmChoose>().Show();
 }
 
 void frmPersonal::Command8_Click() {
-    shell::Screens::instance().get(QStringLiteral("frmAbout")).Show();
+    shell::screen<about::frmAbout>().Show();
 }
 
 void frmPersonal::Command9_Click() {

@@ -20,8 +20,6 @@ namespace personal {
 class frmPersonal : public shell::FormScreen<Ui::frmPersonal> {
     Q_OBJECT
 public:
-    static constexpr const char* ScreenName = "frmPersonal";
-
     frmPersonal();
     ~frmPersonal() override;
 

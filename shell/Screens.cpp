@@ -31,7 +31,8 @@ Screen& Screens::get(const QString& name) {
     if (found != m_screens.end())
         return *found->second;
     const auto factory = m_factories.find(name);
-    Q_ASSERT_X(factory != m_factories.end(), "Screens::get", qPrintable(name));
+    if (factory == m_factories.end())
+        qFatal("Screens::get: no screen %s was registered", qPrintable(name));
     auto created = factory->second();
     Q_ASSERT(created && created->name() == name);
     Screen& screen = *created;

@@ -52,7 +52,7 @@ void installProgramIcon() {
 
 void startProgram() {
     appState() = AppState{};
-    Screens::instance().get(QStringLiteral("frmSplash")).Show();
+    screen<frmSplash>().Show();
 }
 
 int runEventLoop() {

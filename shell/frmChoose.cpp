@@ -19,7 +19,7 @@ template class shell::FormScreen<Ui::frmChoose>;
 namespace shell {
 
 frmChoose::frmChoose()
-    : FormScreen(QString::fromLatin1(ScreenName), WindowKind::SizableNoMaximize) {}
+    : FormScreen(QString::fromLatin1(shell::screenName<frmChoose>), WindowKind::SizableNoMaximize) {}
 
 frmChoose::~frmChoose() = default;
 
@@ -67,7 +67,7 @@ void frmChoose::Command1_Click() {
     }
     appState().UserSign = sign;
     Hide();
-    Screens::instance().get(QStringLiteral("frmPersonal")).Show();
+    screen<personal::frmPersonal>().Show();
     // The music follows the box only now, after the personal screen is up.
     if (musicBoxTicked()) {
         StartMusic();

@@ -16,8 +16,6 @@ namespace shell {
 class frmChoose : public FormScreen<Ui::frmChoose> {
     Q_OBJECT
 public:
-    static constexpr const char* ScreenName = "frmChoose";
-
     frmChoose();
     ~frmChoose() override;
 

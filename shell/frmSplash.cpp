@@ -10,7 +10,7 @@ template class shell::FormScreen<Ui::frmSplash>;
 
 namespace shell {
 
-frmSplash::frmSplash() : FormScreen(QString::fromLatin1(ScreenName), WindowKind::Borderless) {
+frmSplash::frmSplash() : FormScreen(QString::fromLatin1(shell::screenName<frmSplash>), WindowKind::Borderless) {
     m_tmrSplash.setInterval(SplashMs);
     connect(&m_tmrSplash, &QTimer::timeout, this, &frmSplash::tmrSplash_Timer);
 }
@@ -29,7 +29,7 @@ QString frmSplash::versionLabel() const { return ui ? ui->Label1->text() : QStri
 void frmSplash::tmrSplash_Timer() {
     m_tmrSplash.stop();
     Hide();
-    Screens::instance().get(QStringLiteral("frmChoose")).ShowOnNextTurn();
+    screen<frmChoose>().ShowOnNextTurn();
 }
 
 } // namespace shell

@@ -17,7 +17,6 @@ namespace shell {
 class frmSplash : public FormScreen<Ui::frmSplash> {
     Q_OBJECT
 public:
-    static constexpr const char* ScreenName = "frmSplash";
     static constexpr int SplashMs = 1500;
 
     frmSplash();

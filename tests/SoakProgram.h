@@ -10,7 +10,7 @@
 #include "FakeSequencer.h"
 #include "ScreenTestSupport.h"
 
-#include "ProgramScreens.h"
+#include "WholeProgram.h"
 #include "about/PlatformServices.h"
 #include "about/frmAbout.h"
 #include "compat/LoveMatch.h"
@@ -77,19 +77,16 @@ inline std::function<void()>& onProgramEnd() {
 // The splash's timer is cut to `splashMs` so that a soak full of program ends does not spend
 // its time looking at the splash.
 inline void startFreshProgram(int splashMs) {
-    freshProgram();
-    registerProgramScreens();
-    music::installMusic([] { return std::make_unique<FakeSequencer>(); });
-    shell::Screens::instance().registerScreen(QStringLiteral("frmAbout"), [] {
-        auto screen = std::make_unique<about::frmAbout>();
-        screen->setServices(fakeSystem(), fakeOpener());
-        return screen;
-    });
-    shell::ProgramEnd::setEndStep([] {
+    ProgramServices services;
+    services.sequencer = [] { return std::make_unique<FakeSequencer>(); };
+    services.system = &fakeSystem();
+    services.links = &fakeOpener();
+    services.end = [] {
         ++programEndLog().ends;
         if (onProgramEnd())
             onProgramEnd()();
-    });
+    };
+    freshWholeProgram(std::move(services));
     shell::startProgram();
     auto& splash = shell::Screens::instance().get<shell::frmSplash>();
     if (splash.tmrSplash().isActive())

@@ -17,10 +17,10 @@
 // "returned" means ExitProgram came back, which it never may. Exit status 0 from ExitProgram;
 // 3 when the scenario could not be set up; 4 when the end of the program took too long.
 
-#include "ProgramScreens.h"
+#include "MusicTestOutputs.h"
+#include "Program.h"
 #include "music/FluidSequencer.h"
 #include "music/frmMusic.h"
-#include "shell/AppState.h"
 #include "shell/MessageBox.h"
 #include "shell/ProgramPath.h"
 #include "shell/ScreenWindow.h"
@@ -96,9 +96,9 @@ Arguments parse(const QStringList& args) {
         if (key == QLatin1String("--songs"))
             parsed.songs = value;
         else if (key == QLatin1String("--output"))
-            parsed.options.output = value == QLatin1String("virtual") ? FluidSequencer::Output::Virtual
-                                    : value == QLatin1String("none")  ? FluidSequencer::Output::None
-                                                                       : FluidSequencer::Output::System;
+            parsed.options.output = value == QLatin1String("virtual") ? musictest::pacedOutput()
+                                    : value == QLatin1String("none")  ? musictest::noOutput()
+                                                                       : music::OutputFactory();
         else if (key == QLatin1String("--drivers"))
             parsed.options.audioDrivers = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
         else if (key == QLatin1String("--soundfont"))
@@ -220,17 +220,17 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     shell::prepareApplication(app);
     const Arguments args = parse(QApplication::arguments());
-    registerProgramScreens();
-    shell::setMessageSink([](QWidget*, const shell::Message& m) {
-        say(QStringLiteral("message: ") + m.title + QLatin1Char('|') + m.text);
-    });
     const QString songs = args.songs.isEmpty() ? shell::Path() : args.songs;
-    music::installMusic([args, songs] {
+    ProgramServices services;
+    services.messages = [](QWidget*, const shell::Message& m) {
+        say(QStringLiteral("message: ") + m.title + QLatin1Char('|') + m.text);
+    };
+    services.sequencer = [args, songs] {
         auto sequencer = std::make_unique<RedirectedSequencer>(args.options, songs);
         g_sequencer = sequencer.get();
         return sequencer;
-    });
-    shell::appState() = shell::AppState{};
+    };
+    assembleProgram(std::move(services));
     QTimer::singleShot(0, [&args] { run(args); });
     return shell::runEventLoop();
 }

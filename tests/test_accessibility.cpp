@@ -2,7 +2,7 @@
 // screen (names, roles, descriptions), the pane named after its topic, the clickable labels
 // pressed through their accessible action, the Tab order of each window, and the whole road
 // from the splash to the love analysis and back driven by keys alone.
-#include "ProgramScreens.h"
+#include "WholeProgram.h"
 #include "ScreenTestSupport.h"
 #include "shell/Accessibility.h"
 #include "shell/AppState.h"
@@ -25,8 +25,7 @@ namespace {
 
 // The real screens, with the music recorded rather than played.
 void realProgram() {
-    freshProgram();
-    registerProgramScreens();
+    freshWholeProgram();
     setMusicOperations({[] { ++programEndLog().musicStarts; }, [] { ++programEndLog().musicStops; },
                         [] { ++programEndLog().musicShutdowns; }});
     appState().UserSign = QStringLiteral("Leo");
@@ -344,8 +343,7 @@ private slots:
     // Splash, chooser, personal analysis, partner, progress, love analysis, About, and back to
     // the main menu and out, with no mouse at all.
     void theWholeRoadByKeys() {
-        freshProgram(); // the recorded music, and the program started as it starts itself
-        registerProgramScreens();
+        freshWholeProgram(); // the recorded music, and the program started as it starts itself
         setMusicOperations({[] { ++programEndLog().musicStarts; }, [] {},
                             [] { ++programEndLog().musicShutdowns; }});
         startProgram();

@@ -46,7 +46,7 @@ struct PersonalProbe : StandInScreen {
     bool chooserWasVisible = true;
     int musicCallsSeen = -1;
 };
-PersonalProbe& personal() {
+PersonalProbe& personalProbe() {
     return static_cast<PersonalProbe&>(Screens::instance().get(QStringLiteral("frmPersonal")));
 }
 } // namespace
@@ -179,9 +179,9 @@ private slots:
         typeInto(QStringLiteral("Gemini"));
         control<QCheckBox>("chkMusic")->setChecked(ticked);
         control<QPushButton>("Command1")->click();
-        QCOMPARE(personal().signSeen, QStringLiteral("Gemini"));
-        QVERIFY(!personal().chooserWasVisible);
-        QCOMPARE(personal().musicCallsSeen, 0);
+        QCOMPARE(personalProbe().signSeen, QStringLiteral("Gemini"));
+        QVERIFY(!personalProbe().chooserWasVisible);
+        QCOMPARE(personalProbe().musicCallsSeen, 0);
         QCOMPARE(programEndLog().musicStarts + programEndLog().musicStops, 1);
     }
 

@@ -6,6 +6,7 @@
 // (failure_harness).
 
 #include "MessageRecorder.h"
+#include "MusicTestOutputs.h"
 #include "ScreenTestSupport.h"
 #include "StandInScreen.h"
 #include "about/RegistryStandIn.h"
@@ -72,7 +73,7 @@ QByteArray damagedButWellFormed(const QByteArray& song, quint32 seed) {
 
 FluidSequencer::Options quickOptions() {
     FluidSequencer::Options options;
-    options.output = FluidSequencer::Output::Virtual;
+    options.output = musictest::pacedOutput();
     options.pollInterval = 20ms;
     return options;
 }
@@ -201,13 +202,12 @@ private slots:
 
     void musicStaysSilent_data() {
         QTest::addColumn<QString>("songs");
-        QTest::addColumn<int>("output");
+        QTest::addColumn<bool>("system"); // the desktop's sound rather than a paced output
         QTest::addColumn<QStringList>("drivers");
         QTest::addColumn<QString>("soundFont");
         QTest::addColumn<bool>("engineStarts"); // whether the synth is ever started
 
-        const int system = int(FluidSequencer::Output::System);
-        const int virt = int(FluidSequencer::Output::Virtual);
+        const bool system = true, virt = false;
         const QStringList usual = FluidSequencer::Options{}.audioDrivers;
         QTest::newRow("missing song files") << m_noSongs << virt << usual << QString() << false;
         QTest::newRow("random-byte song files") << m_randomSongs << virt << usual << QString() << false;
@@ -225,13 +225,14 @@ private slots:
     }
     void musicStaysSilent() {
         QFETCH(QString, songs);
-        QFETCH(int, output);
+        QFETCH(bool, system);
         QFETCH(QStringList, drivers);
         QFETCH(QString, soundFont);
         QFETCH(bool, engineStarts);
 
         FluidSequencer::Options options = quickOptions();
-        options.output = static_cast<FluidSequencer::Output>(output);
+        if (system)
+            options.output = {};
         options.audioDrivers = drivers;
         options.soundFont = soundFont;
         shell::appState() = shell::AppState{};
@@ -267,7 +268,7 @@ private slots:
     // each one plays, ends, or is cut off at the length limit; none hangs the player.
     void damagedSongsEndOrStaySilent() {
         FluidSequencer::Options options = quickOptions();
-        options.virtualSpeed = 20.0;
+        options.output = musictest::pacedOutput(20.0);
         options.maxSongLength = 1500ms;
         FluidSequencer player(options);
         QSignalSpy done(&player, &FluidSequencer::done);

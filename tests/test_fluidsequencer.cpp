@@ -1,7 +1,8 @@
 #include "MidiTestFiles.h"
+#include "MusicTestOutputs.h"
+#include "music/FluidEngine.h"
 #include "music/FluidSequencer.h"
 #include "music/MidiFileCheck.h"
-#include "music/SongRender.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -41,8 +42,7 @@ QString generatedSong() {
 
 FluidSequencer::Options virtualOutput(double speed = 1.0) {
     FluidSequencer::Options options;
-    options.output = FluidSequencer::Output::Virtual;
-    options.virtualSpeed = speed;
+    options.output = musictest::pacedOutput(speed);
     options.pollInterval = 20ms;
     return options;
 }
@@ -53,6 +53,37 @@ void openAndPlay(FluidSequencer& player, const QString& file, const QString& dev
     player.setFileName(file);
     player.sendCommand(QStringLiteral("Open"));
     player.sendCommand(QStringLiteral("Play"));
+}
+
+// The song rendered through FluidSynth into memory: interleaved stereo at kSampleRate, up to
+// maxSeconds long. Empty if the file, the soundfont or the synth fails. An empty soundFont
+// means the system's one.
+std::vector<float> renderSong(const QString& path, const QString& soundFont = {}, double maxSeconds = 360.0) {
+    const QByteArray data = music::readMidiFile(path);
+    if (!music::isStandardMidiFile(data))
+        return {};
+    music::RenderFunction render;
+    auto keepRender = [&render](music::RenderFunction r) {
+        render = std::move(r);
+        return std::make_unique<music::AudioOutput>();
+    };
+    music::FluidEngine engine;
+    const QString font = soundFont.isEmpty() ? music::FluidSequencer::systemSoundFont() : soundFont;
+    if (!engine.start(font, keepRender, {}) || !engine.load(data) || !engine.play())
+        return {};
+    const auto maxFrames = static_cast<std::size_t>(std::max(0.0, maxSeconds) * musictest::kSampleRate);
+    std::vector<float> samples, left(musictest::kBlockFrames), right(musictest::kBlockFrames);
+    std::size_t frames = 0;
+    while (frames < maxFrames && engine.status() == music::SynthEngine::SongStatus::Playing) {
+        render(musictest::kBlockFrames, left.data(), right.data());
+        for (int i = 0; i < musictest::kBlockFrames; ++i)
+            samples.insert(samples.end(), {left[i], right[i]});
+        frames += musictest::kBlockFrames;
+    }
+    if (engine.status() == music::SynthEngine::SongStatus::Unplayable)
+        return {};
+    samples.resize(2 * std::min(frames, maxFrames));
+    return samples;
 }
 
 } // namespace
@@ -71,7 +102,7 @@ private slots:
     // which mostly wait, and is looked at last.
     void initTestCase() {
         QVERIFY(!generatedSong().isEmpty());
-        m_rendering = std::async(std::launch::async, [] { return music::renderSong(generatedSong()); });
+        m_rendering = std::async(std::launch::async, [] { return renderSong(generatedSong()); });
     }
 
     void recognisesStandardMidiFiles_data() {
@@ -118,12 +149,12 @@ private slots:
     void renderingFailsQuietly() {
         QFETCH(QString, file);
         QFETCH(QString, soundFont);
-        QVERIFY(music::renderSong(file, soundFont).empty());
+        QVERIFY(renderSong(file, soundFont).empty());
     }
 
     void renderingStopsAtTheLimit() {
-        const std::vector<float> audio = music::renderSong(generatedSong(), {}, 1.5);
-        QCOMPARE(audio.size(), static_cast<std::size_t>(1.5 * music::kRenderSampleRate) * 2);
+        const std::vector<float> audio = renderSong(generatedSong(), {}, 1.5);
+        QCOMPARE(audio.size(), static_cast<std::size_t>(1.5 * musictest::kSampleRate) * 2);
     }
 
     // Whatever is wrong with the request, the player stays closed and silent, and the synth is
@@ -263,23 +294,22 @@ private slots:
 
     // A player that cannot make a sound stays silent and never reports an end.
     void staysSilentWithoutSound_data() {
-        QTest::addColumn<int>("output");
+        QTest::addColumn<bool>("outputOpens");
         QTest::addColumn<QString>("soundFont");
         QTest::addColumn<QString>("error");
         QTest::addColumn<int>("watchMs");
-        QTest::newRow("no audio output") << int(FluidSequencer::Output::None) << QString() << "audio" << 1000;
-        QTest::newRow("missing soundfont") << int(FluidSequencer::Output::Virtual) << m_dir.filePath("absent.sf2")
-                                           << "soundfont" << 300;
-        QTest::newRow("broken soundfont") << int(FluidSequencer::Output::Virtual)
-                                          << write("broken.sf2", QByteArray(4096, 'z')) << "soundfont" << 300;
+        QTest::newRow("no audio output") << false << QString() << "audio" << 1000;
+        QTest::newRow("missing soundfont") << true << m_dir.filePath("absent.sf2") << "soundfont" << 300;
+        QTest::newRow("broken soundfont") << true << write("broken.sf2", QByteArray(4096, 'z')) << "soundfont" << 300;
     }
     void staysSilentWithoutSound() {
-        QFETCH(int, output);
+        QFETCH(bool, outputOpens);
         QFETCH(QString, soundFont);
         QFETCH(QString, error);
         QFETCH(int, watchMs);
         FluidSequencer::Options options = virtualOutput();
-        options.output = static_cast<FluidSequencer::Output>(output);
+        if (!outputOpens)
+            options.output = musictest::noOutput();
         options.soundFont = soundFont;
         FluidSequencer player(options);
         QSignalSpy done(&player, &FluidSequencer::done);
@@ -315,7 +345,7 @@ private slots:
 
     void rendersAGeneratedSong() {
         const std::vector<float> audio = m_rendering.get();
-        const double seconds = static_cast<double>(audio.size()) / 2 / music::kRenderSampleRate;
+        const double seconds = static_cast<double>(audio.size()) / 2 / musictest::kSampleRate;
         QVERIFY2(seconds > 60 && seconds < 185, qPrintable(QString::number(seconds)));
         double peak = 0, energy = 0;
         for (float sample : audio) {

@@ -2,7 +2,7 @@
 // before the application exists): the designed proportions, pictures drawn from the vector
 // artwork at the screen's pixel ratio, the text pane's 35 columns, and the fonts that stand in
 // for the designed ones.
-#include "ProgramScreens.h"
+#include "WholeProgram.h"
 #include "ScreenTestSupport.h"
 #include "personal/PersonalContent.h"
 #include "shell/AppState.h"
@@ -38,8 +38,7 @@ double scaleFactor() {
 }
 
 void realProgram() {
-    freshProgram();
-    registerProgramScreens();
+    freshWholeProgram();
     setMusicOperations({[] {}, [] {}, [] {}});
     appState().UserSign = QStringLiteral("Sagittarius");
     appState().PartnerSign = QStringLiteral("Capricorn");

@@ -1,4 +1,4 @@
-#include "ProgramScreens.h"
+#include "WholeProgram.h"
 #include "ScreenTestSupport.h"
 #include "shell/AppState.h"
 #include "shell/ProgramPath.h"
@@ -20,8 +20,7 @@ class TestSplash : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        freshProgram();
-        registerProgramScreens();
+        freshWholeProgram();
     }
     void cleanupTestCase() { freshProgram(); }
 

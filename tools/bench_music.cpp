@@ -6,6 +6,7 @@
 //   bench_music [system|virtual|none] [song-directory]
 
 #include "music/FluidSequencer.h"
+#include "tests/MusicTestOutputs.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -87,9 +88,9 @@ int main(int argc, char** argv) {
     const QString outputName = args.value(1, QStringLiteral("system"));
     const QString songs = args.value(2, QStringLiteral(ZELVORIA_SONG_DIR));
     FluidSequencer::Options options;
-    options.output = outputName == QLatin1String("virtual") ? FluidSequencer::Output::Virtual
-                     : outputName == QLatin1String("none")  ? FluidSequencer::Output::None
-                                                            : FluidSequencer::Output::System;
+    options.output = outputName == QLatin1String("virtual") ? musictest::pacedOutput()
+                     : outputName == QLatin1String("none")  ? musictest::noOutput()
+                                                            : music::OutputFactory();
     auto song = [&](int n) { return songs + QStringLiteral("/song%1.msc").arg(n); };
 
     // What the machine itself costs the heartbeat, with no player at all.

@@ -9,7 +9,7 @@
 // the screen's window ("-" as the control is the window itself); the screens are built from
 // their designs, off screen.
 
-#include "ProgramScreens.h"
+#include "Program.h"
 #include "compat/LoveMatch.h"
 #include "compat/SignGuides.h"
 #include "personal/PersonalContent.h"
@@ -94,7 +94,7 @@ void printGeometry(const QString& screen, const QString& control, const QPoint& 
 
 int printLayout(QApplication& app) {
     shell::prepareApplication(app);
-    registerProgramScreens();
+    assembleProgram();
     const char* names[] = {"frmSplash",     "frmChoose", "frmPersonal", "frmMoreinfo",
                            "frmProcessing", "frmLove",   "frmAbout"};
     for (const char* name : names) {

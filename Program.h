@@ -1,0 +1,21 @@
+#pragma once
+// How Zelvoria is put together: its eight screens, its music player and the outside services the
+// screens use. Whatever a test may put in place of the real thing is handed in here, and
+// installed nowhere else.
+
+#include "about/PlatformServices.h"
+#include "music/frmMusic.h"
+#include "shell/ExitProgram.h"
+#include "shell/MessageBox.h"
+
+struct ProgramServices {
+    shell::MessageSink messages;             // none: modal message boxes
+    shell::ProgramEnd::Step end;             // none: the process ends at once with status 0
+    music::SequencerFactory sequencer;       // none: FluidSynth, on the desktop's sound
+    about::SystemServices* system = nullptr; // none: this system's registry, files and programs
+    about::LinkOpener* links = nullptr;      // none: the desktop's web browser
+};
+
+// A fresh program, ready to start: no screen made yet, the program state new, not ended, the
+// screens known by their types and the services in place.
+void assembleProgram(ProgramServices services = {});
