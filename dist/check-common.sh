@@ -44,5 +44,7 @@ expected_files() {
     for size in "${icon_sizes[@]}"; do echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"; done
     echo "share/metainfo/$app_id.metainfo.xml"
     echo share/doc/zelvoria/copyright
+    echo share/doc/zelvoria/changelog.gz
+    echo share/man/man1/zelvoria.1.gz
   } | sort
 }
