@@ -11,6 +11,9 @@ icon_sizes=(16 22 24 32 48 64 128 256)
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/zelvoria-check.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 
+# Says why a check cannot be done here, and counts it as skipped.
+skip() { echo "SKIPPED: $*"; exit 77; }
+
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 ok() { echo "ok: $*"; }
@@ -25,6 +28,15 @@ install_scratch() {
   DESTDIR="$scratch/root" "$cmake_command" --install "$build_dir" --prefix /usr >"$scratch/install.log" \
     || { cat "$scratch/install.log" >&2; exit 1; }
   echo "$scratch/root/usr"
+}
+
+# Makes the Debian package with CPack into the scratch directory; prints the package's path.
+make_package() {
+  local deb=$scratch/package/zelvoria_${version}_$(dpkg --print-architecture).deb
+  (cd "$build_dir" && cpack -G DEB -B "$scratch/package" >"$scratch/cpack.log" 2>&1) \
+    || { cat "$scratch/cpack.log" >&2; exit 1; }
+  [ -f "$deb" ] || { echo "FAIL: no $(basename "$deb"); made: $(cd "$scratch/package" && ls ./*.deb 2>/dev/null)" >&2; exit 1; }
+  echo "$deb"
 }
 
 # Width x height of a PNG file, read from its header; empty if it is no PNG.
