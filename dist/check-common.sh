@@ -9,7 +9,21 @@ app_id=org.example.zelvoria
 icon_sizes=(16 22 24 32 48 64 128 256)
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/zelvoria-check.XXXXXX")
-trap 'rm -rf "$scratch"' EXIT
+process_groups=()
+end_groups() { local g; for g in "${process_groups[@]}"; do kill -KILL -- "-$g" 2>/dev/null || true; done; }
+trap 'end_groups; rm -rf "$scratch"' EXIT
+
+# Runs a command in a process group of its own for at most $1 seconds, and then ends everything
+# in the group, whether the command finished, ran out of time or this script is interrupted.
+# Returns the command's status; 124 means the deadline struck.
+bounded() {
+  local seconds=$1 status=0; shift
+  timeout -k 5 "$seconds" "$@" & # timeout leads a new process group, and signals all of it
+  process_groups+=($!)
+  wait $! || status=$?
+  end_groups
+  return "$status"
+}
 
 # Says why a check cannot be done here, and counts it as skipped.
 skip() { echo "SKIPPED: $*"; exit 77; }
