@@ -24,7 +24,8 @@ class DesktopLinkOpener : public LinkOpener {
 public:
     bool open(const QString& address) override { return openWatched(address, {}); }
 
-    bool openWatched(const QString& address, std::function<void()> failedLater) override {
+    bool openWatched(const QString& address,
+                     [[maybe_unused]] std::function<void()> failedLater) override {
         const QUrl url = webAddress(address);
         if (!url.isValid())
             return false;

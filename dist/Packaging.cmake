@@ -13,7 +13,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_THREADS 0)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Not "games": Debian keeps that section for programs installed in /usr/games, and this one is a
+# reader, started from /usr/bin.
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The songs need a General MIDI soundfont, and the screens are laid out for the metrics of the
