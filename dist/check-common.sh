@@ -64,7 +64,7 @@ expected_files() {
   {
     echo bin/zelvoria
     echo lib/zelvoria/zelvoria
-    echo lib/zelvoria/libzelvoria-synth.so
+    echo lib/zelvoria/synth/libzelvoria-synth.so
     for n in $(seq 1 20); do echo "lib/zelvoria/song$n.msc"; done
     echo "share/applications/$app_id.desktop"
     echo "share/icons/hicolor/scalable/apps/$app_id.svg"

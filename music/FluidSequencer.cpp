@@ -78,8 +78,8 @@ void FluidSequencer::startEngine() {
     m_start = std::make_shared<Start>();
     m_start->owner = this;
     std::thread([start = m_start, options = m_options] {
-        // Beside the program, as the library paths name it.
-        QPluginLoader loader(QStringLiteral("zelvoria-synth"));
+        // In synth/ beside the program, which is among the library paths.
+        QPluginLoader loader(QStringLiteral("synth/zelvoria-synth"));
         auto* module = qobject_cast<SynthModule*>(loader.instance());
         std::shared_ptr<SynthEngine> engine = module ? module->makeEngine() : nullptr;
         const QString font = options.soundFont.isEmpty() ? systemSoundFont() : options.soundFont;

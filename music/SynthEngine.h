@@ -1,7 +1,7 @@
 #pragma once
 // The synthesizer behind the player and where its sound goes. The synth lives in a module of its
-// own, zelvoria-synth, which links FluidSynth: the player opens it on its set-up thread when the
-// first song is opened, so that a run without music never loads FluidSynth and the forty
+// own, synth/libzelvoria-synth.so beside the program, which links FluidSynth: the player opens it
+// on its set-up thread when the first song is opened, so that a run without music never loads FluidSynth and the forty
 // libraries it brings, and the user interface never waits for them.
 
 #include <QByteArray>
