@@ -2,7 +2,6 @@
 #include "about/SystemInfo.h"
 #include "about/frmAbout.h"
 #include "shell/MessageBox.h"
-#include "StandInScreen.h"
 #include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
 

@@ -2,8 +2,7 @@
 // screen (names, roles, descriptions), the pane named after its topic, the clickable labels
 // pressed through their accessible action, the Tab order of each window, and the whole road
 // from the splash to the love analysis and back driven by keys alone.
-#include "WholeProgram.h"
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "shell/Accessibility.h"
 #include "shell/AppState.h"
 #include "shell/Fonts.h"
@@ -25,7 +24,7 @@ namespace {
 
 // The real screens, with the music recorded rather than played.
 void realProgram() {
-    freshWholeProgram();
+    drive::freshWholeProgram();
     setMusicOperations({[] { ++programEndLog().musicStarts; }, [] { ++programEndLog().musicStops; },
                         [] { ++programEndLog().musicShutdowns; }});
     appState().UserSign = QStringLiteral("Leo");
@@ -343,7 +342,7 @@ private slots:
     // Splash, chooser, personal analysis, partner, progress, love analysis, About, and back to
     // the main menu and out, with no mouse at all.
     void theWholeRoadByKeys() {
-        freshWholeProgram(); // the recorded music, and the program started as it starts itself
+        drive::freshWholeProgram(); // the recorded music, and the program started as it starts itself
         setMusicOperations({[] { ++programEndLog().musicStarts; }, [] {},
                             [] { ++programEndLog().musicShutdowns; }});
         startProgram();

@@ -1,7 +1,6 @@
 #include "ScreenTestSupport.h"
 #include "shell/AppState.h"
 #include "shell/MessageBox.h"
-#include "StandInScreen.h"
 #include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/Version.h"

@@ -12,7 +12,6 @@
 #include "shell/AppState.h"
 #include "shell/ClickableLabel.h"
 #include "shell/MessageBox.h"
-#include "StandInScreen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/SvgPicture.h"
 #include "shell/TextPane.h"

@@ -3,8 +3,7 @@
 // and the sound library is opened only when music first plays. Also: the text pane, which skips
 // refilling a text it already shows, must look exactly as after a fresh fill.
 
-#include "WholeProgram.h"
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "assets/ContentCatalogue.h"
 #include "shell/AppState.h"
 #include "shell/Music.h"
@@ -63,7 +62,7 @@ class TestFootprint : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        freshWholeProgram();
+        drive::freshWholeProgram();
         shell::setMusicOperations({}); // no music in these tests
     }
     void cleanupTestCase() { freshProgram(); }

@@ -1,6 +1,5 @@
 #include "FakeSequencer.h"
 #include "ScreenTestSupport.h"
-#include "StandInScreen.h"
 #include "music/frmMusic.h"
 #include "shell/AppState.h"
 #include "shell/ProgramPath.h"

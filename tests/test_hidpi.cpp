@@ -2,8 +2,7 @@
 // before the application exists): the designed proportions, pictures drawn from the vector
 // artwork at the screen's pixel ratio, the text pane's 35 columns, and the fonts that stand in
 // for the designed ones.
-#include "WholeProgram.h"
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "personal/PersonalContent.h"
 #include "shell/AppState.h"
 #include "shell/Fonts.h"
@@ -38,7 +37,7 @@ double scaleFactor() {
 }
 
 void realProgram() {
-    freshWholeProgram();
+    drive::freshWholeProgram();
     setMusicOperations({[] {}, [] {}, [] {}});
     appState().UserSign = QStringLiteral("Sagittarius");
     appState().PartnerSign = QStringLiteral("Capricorn");

@@ -4,7 +4,6 @@
 #include "compat/frmLove.h"
 #include "shell/AppState.h"
 #include "shell/ClickableLabel.h"
-#include "StandInScreen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/SvgPicture.h"
 #include "shell/TextPane.h"

@@ -3,7 +3,6 @@
 #include "compat/frmProcessing.h"
 #include "shell/AppState.h"
 #include "shell/MessageBox.h"
-#include "StandInScreen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/Version.h"
 

@@ -4,7 +4,6 @@
 #include "shell/AppState.h"
 #include "shell/ClickableLabel.h"
 #include "shell/Fonts.h"
-#include "StandInScreen.h"
 #include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/SvgPicture.h"

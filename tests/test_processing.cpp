@@ -1,7 +1,6 @@
 #include "ScreenTestSupport.h"
 #include "compat/frmProcessing.h"
 #include "shell/AppState.h"
-#include "StandInScreen.h"
 #include "shell/ScreenWindow.h"
 
 #include <QLabel>

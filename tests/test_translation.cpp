@@ -1,8 +1,7 @@
 // With a translation installed, every text of the screens' own goes through it (designed texts,
 // captions and messages set in code, accessible names), while the sign names the user types and
 // the analysis texts stay as they are.
-#include "WholeProgram.h"
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "personal/PersonalContent.h"
 #include "shell/AppState.h"
 #include "shell/Music.h"
@@ -48,7 +47,7 @@ class TestTranslation : public QObject {
 private slots:
     void initTestCase() { QCoreApplication::installTranslator(&m_marking); }
     void init() {
-        freshWholeProgram();
+        drive::freshWholeProgram();
         setMusicOperations({[] {}, [] {}, [] {}});
     }
     void cleanupTestCase() {
