@@ -1,11 +1,14 @@
 #include "ProgramDriver.h"
 
+#include "compat/LoveMatch.h"
+#include "compat/SignGuides.h"
 #include "shell/Music.h"
 #include "shell/TextPane.h"
 
 #include <QComboBox>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
@@ -70,6 +73,29 @@ void noSuchControl(const QString& screenName, const QString& name) {
 QString paneText(const shell::Screen& screen) {
     auto* pane = screen.window()->findChild<shell::TextPane*>(QStringLiteral("txtContent"));
     return pane ? pane->text() : QStringLiteral("<no pane>");
+}
+
+QStringList shownLoveTopics() {
+    QStringList texts;
+    for (int n = 1; n <= 5; ++n) {
+        control<QRadioButton>(QStringLiteral("frmLove"), QStringLiteral("Option%1").arg(n))->click();
+        texts << paneText(screen(QStringLiteral("frmLove")));
+    }
+    return texts;
+}
+
+QStringList loveTopics(const QString& user, const QString& partner, const QString& gender) {
+    return {compat::BuildLoveMatchText(user, partner).value_or(QString()),
+            compat::BuildDosAndDontsText(partner).value_or(QString()),
+            compat::BuildDateGuideText(partner).value_or(QString()),
+            compat::BuildGiftGuideText(partner, gender).value_or(QString()), compat::BuildLoveRatingsText()};
+}
+
+QList<int> progressCounts() {
+    QList<int> counts{0};
+    for (int i = 0; i <= 100; ++i)
+        counts << i;
+    return counts;
 }
 
 void settle() {

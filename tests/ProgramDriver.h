@@ -44,6 +44,12 @@ T* control(const QString& screenName, const QString& name) {
 }
 // The text the screen's pane shows.
 QString paneText(const shell::Screen& screen);
+// The love analysis's five topics chosen in turn: the texts its pane shows.
+QStringList shownLoveTopics();
+// What the builders give for the five love topics of a pair, in option order.
+QStringList loveTopics(const QString& user, const QString& partner, const QString& gender);
+// The counts the progress screen shows in one run: 0 as it enters, then 0 to 100.
+QList<int> progressCounts();
 
 // The event loop run as in the program, the objects deleted later deleted.
 void settle();

@@ -9,8 +9,6 @@
 #include "ProgramDriver.h"
 #include "about/PlatformServices.h"
 #include "about/frmAbout.h"
-#include "compat/LoveMatch.h"
-#include "compat/SignGuides.h"
 #include "music/frmMusic.h"
 #include "personal/PersonalContent.h"
 #include "shell/Startup.h"
@@ -72,17 +70,6 @@ QString personalTopicText(int option, const QString& sign) {
     case 4: return personal::BuildPlanetText(sign).value_or(QString());
     case 5: return personal::BuildElementText(sign).value_or(QString());
     case 6: return personal::BuildRelationshipText();
-    default: return QStringLiteral("<no text for option %1>").arg(option);
-    }
-}
-
-QString loveTopicText(int option, const shell::AppState& state) {
-    switch (option) {
-    case 1: return compat::BuildLoveMatchText(state.UserSign, state.PartnerSign).value_or(QString());
-    case 2: return compat::BuildDosAndDontsText(state.PartnerSign).value_or(QString());
-    case 3: return compat::BuildDateGuideText(state.PartnerSign).value_or(QString());
-    case 4: return compat::BuildGiftGuideText(state.PartnerSign, state.PartnerGender).value_or(QString());
-    case 5: return compat::BuildLoveRatingsText();
     default: return QStringLiteral("<no text for option %1>").arg(option);
     }
 }
@@ -196,7 +183,7 @@ QStringList programInvariants() {
         const int option = checkedOption(screen, 5);
         if (option < 1)
             broken << QStringLiteral("frmLove visible with option %1 selected").arg(option);
-        else if (drive::paneText(screen) != loveTopicText(option, state))
+        else if (drive::paneText(screen) != drive::loveTopics(state.UserSign, state.PartnerSign, state.PartnerGender).value(option - 1))
             broken << QStringLiteral("frmLove pane is not the text of Option%1 for %2 %3 %4")
                           .arg(option)
                           .arg(state.UserSign, state.PartnerGender, state.PartnerSign);

@@ -93,10 +93,7 @@ private slots:
         Screens::instance().get(QStringLiteral("frmAbout")).Show();
         QVERIFY(QTest::qWaitForWindowActive(aboutScreen().window()));
     }
-    void cleanupTestCase() {
-        freshProgram();
-        shell::setMessageSink({});
-    }
+    void cleanupTestCase() { freshProgram(); shell::setMessageSink({}); }
 
     void firstAppearance() {
         shell::ScreenWindow* window = aboutScreen().window();

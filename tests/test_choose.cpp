@@ -1,4 +1,4 @@
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "shell/AppState.h"
 #include "shell/MessageBox.h"
 #include "shell/Screen.h"
@@ -23,14 +23,8 @@ T* control(const char* name) {
 }
 QComboBox* combo() { return control<QComboBox>("cboHoro"); }
 QString dateLabel() { return control<QLabel>("lblDate")->text(); }
-bool personalVisible() {
-    Screen* personal = Screens::instance().existing(QStringLiteral("frmPersonal"));
-    return personal && personal->isVisible();
-}
-void typeInto(const QString& text) {
-    combo()->lineEdit()->clear();
-    QTest::keyClicks(combo()->lineEdit(), text);
-}
+bool personalVisible() { return drive::visible(QStringLiteral("frmPersonal")); }
+void typeInto(const QString& text) { drive::typeInto(combo(), text); }
 
 // The personal screen notes what Proceed had already done when it became active.
 struct PersonalProbe : StandInScreen {
@@ -55,17 +49,13 @@ class TestChoose : public QObject {
 private slots:
     void init() {
         freshProgram();
-        Screens::instance().registerScreen(QStringLiteral("frmChoose"),
-                                           [] { return std::make_unique<frmChoose>(); });
+        Screens::instance().add<frmChoose>();
         Screens::instance().registerScreen(QStringLiteral("frmPersonal"),
                                            [] { return std::make_unique<PersonalProbe>(); });
         chooser().Show();
         QVERIFY(QTest::qWaitForWindowActive(chooser().window()));
     }
-    void cleanupTestCase() {
-        freshProgram();
-        setMessageSink({});
-    }
+    void cleanupTestCase() { freshProgram(); setMessageSink({}); }
 
     void firstAppearance() {
         QCOMPARE(combo()->currentText(), QStringLiteral("Aries"));

@@ -337,7 +337,7 @@ private slots:
         system.path = registered;
         about::RegistryStandIn nothingRegistered(emptyFolder);
         auto& screens = shell::Screens::instance();
-        screens.registerScreen(QStringLiteral("frmBeneath"), [] { return std::make_unique<StandInScreen>(QStringLiteral("frmBeneath")); });
+        registerStandIns({"frmBeneath"});
         screens.registerScreen(QStringLiteral("frmAbout"), [&] {
             auto screen = std::make_unique<about::frmAbout>();
             screen->setServices(registered.isEmpty() ? static_cast<about::SystemServices&>(nothingRegistered) : system,
@@ -383,8 +383,8 @@ private slots:
             QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         auto& screens = shell::Screens::instance();
-        screens.registerScreen(QStringLiteral("frmBeneath"), [] { return std::make_unique<StandInScreen>(QStringLiteral("frmBeneath")); });
-        screens.registerScreen(QStringLiteral("frmAbout"), [] { return std::make_unique<about::frmAbout>(); });
+        registerStandIns({"frmBeneath"});
+        screens.add<about::frmAbout>();
         screens.get(QStringLiteral("frmBeneath")).Show();
         auto& aboutScreen = screens.get<about::frmAbout>();
         aboutScreen.Show();

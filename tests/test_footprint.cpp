@@ -5,10 +5,6 @@
 
 #include "ProgramDriver.h"
 #include "assets/ContentCatalogue.h"
-#include "shell/AppState.h"
-#include "shell/Music.h"
-#include "shell/Screen.h"
-#include "shell/ScreenWindow.h"
 #include "shell/Startup.h"
 #include "shell/SvgPicture.h"
 #include "shell/TextPane.h"
@@ -41,7 +37,7 @@ bool catalogueLoaded(const char* folder) {
 
 // A screen shown and painted.
 shell::Screen& shownAndPainted(const char* name) {
-    shell::Screen& screen = shell::Screens::instance().get(QString::fromLatin1(name));
+    shell::Screen& screen = drive::screen(QString::fromLatin1(name));
     screen.Show();
     if (!QTest::qWaitForWindowExposed(screen.window()))
         qWarning("%s was not exposed", name);
@@ -61,10 +57,7 @@ QString longText() {
 class TestFootprint : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        drive::freshWholeProgram();
-        shell::setMusicOperations({}); // no music in these tests
-    }
+    void init() { drive::programWithRecordedMusic(); } // no music played in these tests
     void cleanupTestCase() { freshProgram(); }
 
     // Must run first: the catalogues, once read, stay for the life of the process.

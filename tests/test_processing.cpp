@@ -1,4 +1,4 @@
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "compat/frmProcessing.h"
 #include "shell/AppState.h"
 #include "shell/ScreenWindow.h"
@@ -70,13 +70,6 @@ QList<int> counts() {
     return list;
 }
 
-QList<int> expectedEntry() {
-    QList<int> list{0};
-    for (int i = 0; i <= 100; ++i)
-        list << i;
-    return list;
-}
-
 } // namespace
 
 class TestProcessing : public QObject {
@@ -85,8 +78,7 @@ private slots:
     void init() {
         freshProgram();
         shown().clear();
-        Screens::instance().registerScreen(QStringLiteral("frmProcessing"),
-                                           [] { return std::make_unique<frmProcessing>(); });
+        Screens::instance().add<frmProcessing>();
         Screens::instance().registerScreen(QStringLiteral("frmLove"),
                                            [] { return std::make_unique<LoveStandIn>(); });
     }
@@ -125,7 +117,7 @@ private slots:
         enterAsThePartnerScreenDoes();
         QCOMPARE(counts(), (QList<int>{0, 0})); // both direct ticks, before any timer tick
         QTRY_VERIFY(love().isVisible());
-        QCOMPARE(counts(), expectedEntry());
+        QCOMPARE(counts(), drive::progressCounts());
         for (const Shown& s : shown()) {
             QCOMPARE(s.label, QString::number(s.count));
             QCOMPARE(s.bar, s.count);
@@ -162,14 +154,12 @@ private slots:
         processing().enableTimer();
         processing().tmrPercent_Timer();
         QTRY_COMPARE(love().loads, 3);
-        QCOMPARE(counts(), expectedEntry());
+        QCOMPARE(counts(), drive::progressCounts());
         QVERIFY(!processing().tmrPercent().isActive());
     }
 
     void everyActivationRestartsTheCount() {
-        Screens::instance().registerScreen(QStringLiteral("frmAbout"), [] {
-            return std::make_unique<StandInScreen>(QStringLiteral("frmAbout"));
-        });
+        registerStandIns({"frmAbout"});
         processing().ensureLoaded();
         record();
         enterAsThePartnerScreenDoes();

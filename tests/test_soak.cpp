@@ -141,10 +141,7 @@ private slots:
         passOn = qInstallMessageHandler(quietPlatform);
         shell::prepareApplication(*qApp); // as main() does: fonts, icon, no quitting by itself
     }
-    void cleanupTestCase() {
-        freshProgram();
-        shell::setMessageSink({});
-    }
+    void cleanupTestCase() { freshProgram(); shell::setMessageSink({}); }
 
     void randomEvents_data() {
         QTest::addColumn<quint32>("seed");

@@ -3,10 +3,6 @@
 // the analysis texts stay as they are.
 #include "ProgramDriver.h"
 #include "personal/PersonalContent.h"
-#include "shell/AppState.h"
-#include "shell/Music.h"
-#include "shell/Screen.h"
-#include "shell/ScreenWindow.h"
 #include "shell/TextPane.h"
 
 #include <QComboBox>
@@ -15,6 +11,7 @@
 #include <QTranslator>
 #include <QtTest>
 
+using namespace drive;
 using namespace shell;
 
 namespace {
@@ -32,24 +29,13 @@ public:
     mutable QHash<QString, QString> contexts;
 };
 
-Screen& screen(const char* name) {
-    return Screens::instance().get(QString::fromLatin1(name));
-}
-
-template <class T = QWidget> T* control(const char* screenName, const char* name) {
-    return screen(screenName).window()->findChild<T*>(QString::fromLatin1(name));
-}
-
 } // namespace
 
 class TestTranslation : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QCoreApplication::installTranslator(&m_marking); }
-    void init() {
-        drive::freshWholeProgram();
-        setMusicOperations({[] {}, [] {}, [] {}});
-    }
+    void init() { programWithRecordedMusic(); }
     void cleanupTestCase() {
         QCoreApplication::removeTranslator(&m_marking);
         freshProgram();
