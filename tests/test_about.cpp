@@ -1,4 +1,4 @@
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "about/SystemInfo.h"
 #include "about/frmAbout.h"
 #include "shell/MessageBox.h"
@@ -65,10 +65,7 @@ BeneathScreen& beneath() {
     return static_cast<BeneathScreen&>(Screens::instance().get(QStringLiteral("frmBeneath")));
 }
 frmAbout& aboutScreen() { return Screens::instance().get<frmAbout>(); }
-template <class T>
-T* control(const char* name) {
-    return aboutScreen().window()->findChild<T*>(QString::fromLatin1(name));
-}
+template <class T> T* control(const char* name) { return drive::control<T>("frmAbout", name); }
 QString versionLabel() { return control<QLabel>("lblVersion")->text(); }
 
 } // namespace

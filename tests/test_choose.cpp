@@ -17,10 +17,7 @@ using namespace shell;
 
 namespace {
 frmChoose& chooser() { return Screens::instance().get<frmChoose>(); }
-template <class T>
-T* control(const char* name) {
-    return chooser().window()->findChild<T*>(QString::fromLatin1(name));
-}
+template <class T> T* control(const char* name) { return drive::control<T>("frmChoose", name); }
 QComboBox* combo() { return control<QComboBox>("cboHoro"); }
 QString dateLabel() { return control<QLabel>("lblDate")->text(); }
 bool personalVisible() { return drive::visible(QStringLiteral("frmPersonal")); }

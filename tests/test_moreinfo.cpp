@@ -22,10 +22,7 @@ using drive::visible;
 namespace {
 
 frmMoreinfo& partner() { return Screens::instance().get<frmMoreinfo>(); }
-template <class T>
-T* control(const char* name) {
-    return partner().window()->findChild<T*>(QString::fromLatin1(name));
-}
+template <class T> T* control(const char* name) { return drive::control<T>("frmMoreinfo", name); }
 QComboBox* gender() { return control<QComboBox>("cboGender"); }
 QComboBox* sign() { return control<QComboBox>("cboHoro"); }
 QString dateLabel() { return control<QLabel>("lblDate")->text(); }

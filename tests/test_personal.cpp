@@ -38,11 +38,7 @@ public:
 frmPersonal& personalScreen() {
     return Screens::instance().get<frmPersonal>();
 }
-template <class T> T* control(const QString& name) {
-    T* found = personalScreen().window()->findChild<T*>(name);
-    Q_ASSERT(found);
-    return found;
-}
+template <class T> T* control(const QString& name) { return drive::control<T>("frmPersonal", name); }
 QRadioButton* option(int n) {
     return control<QRadioButton>(QStringLiteral("Option%1").arg(n));
 }

@@ -32,10 +32,7 @@ public:
 
 frmProcessing& processing() { return Screens::instance().get<frmProcessing>(); }
 LoveStandIn& love() { return static_cast<LoveStandIn&>(Screens::instance().get(QStringLiteral("frmLove"))); }
-template <class T>
-T* control(const char* name) {
-    return processing().window()->findChild<T*>(QString::fromLatin1(name));
-}
+template <class T> T* control(const char* name) { return drive::control<T>("frmProcessing", name); }
 
 struct Shown {
     int count;
