@@ -9,7 +9,7 @@ add_test(NAME dist_installed_program_finds_songs
   COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-installed-songs ${dist_check_args})
 add_test(NAME dist_debian_package COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/check-debian-package ${dist_check_args})
 set_tests_properties(dist_installed_tree dist_installed_program_finds_songs dist_debian_package
-  PROPERTIES TIMEOUT 180)
+  PROPERTIES TIMEOUT 180 LABELS long)
 # Where processes may not be traced, the songs check says so and is counted as skipped.
 set_tests_properties(dist_installed_program_finds_songs PROPERTIES SKIP_RETURN_CODE 77)
 

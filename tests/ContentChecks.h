@@ -3,45 +3,17 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
-#include <algorithm>
 
 namespace contentchecks {
 
 // The first fault of a one-line prose paragraph, or the empty string: printable ASCII only (so
 // no tabs or line breaks), no space at either end, no two spaces in a row, no word longer than
 // `longestWord` characters.
-inline QString textFault(const QString& text, int longestWord) {
-    if (text.isEmpty())
-        return QStringLiteral("empty");
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < 0x20 || c > 0x7e)
-            return QStringLiteral("character %1 at %2 is not printable ASCII").arg(int(c)).arg(i);
-    }
-    if (text.startsWith(QLatin1Char(' ')) || text.endsWith(QLatin1Char(' ')))
-        return QStringLiteral("space at an end");
-    const qsizetype doubled = text.indexOf(QLatin1String("  "));
-    if (doubled >= 0)
-        return QStringLiteral("two spaces at %1").arg(doubled);
-    for (const QString& word : text.split(QLatin1Char(' '))) {
-        if (word.size() > longestWord)
-            return QStringLiteral("word \"%1\" is %2 characters").arg(word).arg(word.size());
-    }
-    return {};
-}
+QString textFault(const QString& text, int longestWord);
 
-inline double median(QList<int> values) {
-    if (values.isEmpty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const qsizetype mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2.0;
-}
+double median(QList<int> values);
 
 // Within a tenth of the expected value, either way.
-inline bool near(double value, double expected) {
-    return value >= expected * 0.9 && value <= expected * 1.1;
-}
+bool near(double value, double expected);
 
 } // namespace contentchecks

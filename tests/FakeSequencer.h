@@ -11,18 +11,9 @@ public:
     QString fileName;
     bool open = false;
 
-    void setDeviceType(const QString& deviceType) override { log << "type " + deviceType; }
-    void setFileName(const QString& name) override {
-        fileName = name;
-        log << "file " + name;
-    }
-    void sendCommand(const QString& command) override {
-        log << command;
-        if (command == QLatin1String("Open"))
-            open = true;
-        else if (command == QLatin1String("Close"))
-            open = false;
-    }
+    void setDeviceType(const QString& deviceType) override;
+    void setFileName(const QString& name) override;
+    void sendCommand(const QString& command) override;
     bool isSongOpen() const override { return open; }
 
     void finishSong() { emit done(1); }

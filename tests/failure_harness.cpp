@@ -18,20 +18,17 @@
 // 3 when the scenario could not be set up; 4 when the end of the program took too long.
 
 #include "MusicTestOutputs.h"
-#include "Program.h"
+#include "ProgramDriver.h"
 #include "music/FluidSequencer.h"
 #include "music/frmMusic.h"
 #include "shell/MessageBox.h"
 #include "shell/ProgramPath.h"
-#include "shell/ScreenWindow.h"
-#include "shell/Screens.h"
 #include "shell/Startup.h"
 #include "shell/frmChoose.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
@@ -43,6 +40,8 @@
 
 namespace {
 
+using drive::control;
+using drive::spinUntil;
 using music::FluidSequencer;
 
 void say(const QString& line) {
@@ -111,33 +110,10 @@ Arguments parse(const QStringList& args) {
     return parsed;
 }
 
-template <class T>
-T& control(const char* screen, const char* name) {
-    auto* found = shell::Screens::instance().get(QString::fromLatin1(screen)).window()->findChild<T*>(
-        QString::fromLatin1(name));
-    if (!found)
-        giveUp(QStringLiteral("no control ") + QString::fromLatin1(name));
-    return *found;
-}
-
-// Waits in the event loop until the condition holds; false at the deadline.
-template <class Condition>
-bool waitFor(Condition condition, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
 void proceedWithMusic() {
-    control<QComboBox>("frmChoose", "cboHoro").setCurrentText(QStringLiteral("Leo"));
-    control<QCheckBox>("frmChoose", "chkMusic").setChecked(true);
-    control<QPushButton>("frmChoose", "Command1").click();
+    control<QComboBox>("frmChoose", "cboHoro")->setCurrentText(QStringLiteral("Leo"));
+    control<QCheckBox>("frmChoose", "chkMusic")->setChecked(true);
+    control<QPushButton>("frmChoose", "Command1")->click();
     if (!shell::Screens::instance().get(QStringLiteral("frmPersonal")).isVisible())
         giveUp(QStringLiteral("Proceed did not show the personal screen"));
 }
@@ -159,7 +135,7 @@ void armWatchdog() {
     if (byClosing)
         shell::Screens::instance().get(QStringLiteral("frmPersonal")).window()->close();
     else
-        control<QPushButton>("frmPersonal", "Command9").click();
+        control<QPushButton>("frmPersonal", "Command9")->click();
     say(QStringLiteral("returned"));
     std::fflush(nullptr);
     std::_Exit(5);
@@ -175,7 +151,7 @@ void run(const Arguments& args) {
         if (args.exitByClosing)
             chooser.window()->close();
         else
-            control<QPushButton>("frmChoose", "Command2").click();
+            control<QPushButton>("frmChoose", "Command2")->click();
         say(QStringLiteral("returned"));
         std::fflush(nullptr);
         std::_Exit(5);
@@ -192,20 +168,20 @@ void run(const Arguments& args) {
         exitFromPersonal(args.exitByClosing);
     }
     if (args.scenario == QLatin1String("exit-while-playing")) {
-        if (!waitFor([&] { return player.isPlaying(); }, 15000))
+        if (!spinUntil([&] { return player.isPlaying(); }, 15000))
             giveUp(QStringLiteral("the song never played: ") + player.lastError());
         say(QStringLiteral("playing"));
         exitFromPersonal(args.exitByClosing);
     }
     if (args.scenario == QLatin1String("exit-silent")) {
         bool sounded = false;
-        auto watch = [&](int ms) { waitFor([&] { return (sounded = sounded || player.isPlaying()); }, ms); };
+        auto watch = [&](int ms) { spinUntil([&] { return (sounded = sounded || player.isPlaying()); }, ms); };
         watch(1500);
         // The program carries on: About and back, the main menu, Proceed again.
-        control<QPushButton>("frmPersonal", "Command8").click();
-        control<QPushButton>("frmAbout", "cmdOK").click();
-        control<QPushButton>("frmPersonal", "Command10").click();
-        control<QPushButton>("frmChoose", "Command1").click();
+        control<QPushButton>("frmPersonal", "Command8")->click();
+        control<QPushButton>("frmAbout", "cmdOK")->click();
+        control<QPushButton>("frmPersonal", "Command10")->click();
+        control<QPushButton>("frmChoose", "Command1")->click();
         watch(500);
         if (!sounded)
             say(QStringLiteral("silent"));

@@ -1,8 +1,7 @@
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "about/SystemInfo.h"
 #include "about/frmAbout.h"
 #include "shell/MessageBox.h"
-#include "StandInScreen.h"
 #include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
 
@@ -66,10 +65,7 @@ BeneathScreen& beneath() {
     return static_cast<BeneathScreen&>(Screens::instance().get(QStringLiteral("frmBeneath")));
 }
 frmAbout& aboutScreen() { return Screens::instance().get<frmAbout>(); }
-template <class T>
-T* control(const char* name) {
-    return aboutScreen().window()->findChild<T*>(QString::fromLatin1(name));
-}
+template <class T> T* control(const char* name) { return drive::control<T>("frmAbout", name); }
 QString versionLabel() { return control<QLabel>("lblVersion")->text(); }
 
 } // namespace
@@ -94,10 +90,7 @@ private slots:
         Screens::instance().get(QStringLiteral("frmAbout")).Show();
         QVERIFY(QTest::qWaitForWindowActive(aboutScreen().window()));
     }
-    void cleanupTestCase() {
-        freshProgram();
-        shell::setMessageSink({});
-    }
+    void cleanupTestCase() { freshProgram(); shell::setMessageSink({}); }
 
     void firstAppearance() {
         shell::ScreenWindow* window = aboutScreen().window();

@@ -1,4 +1,4 @@
-#include "MessageRecorder.h"
+#include "ScreenTestSupport.h"
 #include "about/HyperLink.h"
 #include "about/RegistryStandIn.h"
 #include "about/SystemInfo.h"

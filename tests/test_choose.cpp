@@ -1,7 +1,6 @@
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "shell/AppState.h"
 #include "shell/MessageBox.h"
-#include "StandInScreen.h"
 #include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/Version.h"
@@ -18,20 +17,11 @@ using namespace shell;
 
 namespace {
 frmChoose& chooser() { return Screens::instance().get<frmChoose>(); }
-template <class T>
-T* control(const char* name) {
-    return chooser().window()->findChild<T*>(QString::fromLatin1(name));
-}
+template <class T> T* control(const char* name) { return drive::control<T>("frmChoose", name); }
 QComboBox* combo() { return control<QComboBox>("cboHoro"); }
 QString dateLabel() { return control<QLabel>("lblDate")->text(); }
-bool personalVisible() {
-    Screen* personal = Screens::instance().existing(QStringLiteral("frmPersonal"));
-    return personal && personal->isVisible();
-}
-void typeInto(const QString& text) {
-    combo()->lineEdit()->clear();
-    QTest::keyClicks(combo()->lineEdit(), text);
-}
+bool personalVisible() { return drive::visible(QStringLiteral("frmPersonal")); }
+void typeInto(const QString& text) { drive::typeInto(combo(), text); }
 
 // The personal screen notes what Proceed had already done when it became active.
 struct PersonalProbe : StandInScreen {
@@ -56,17 +46,13 @@ class TestChoose : public QObject {
 private slots:
     void init() {
         freshProgram();
-        Screens::instance().registerScreen(QStringLiteral("frmChoose"),
-                                           [] { return std::make_unique<frmChoose>(); });
+        Screens::instance().add<frmChoose>();
         Screens::instance().registerScreen(QStringLiteral("frmPersonal"),
                                            [] { return std::make_unique<PersonalProbe>(); });
         chooser().Show();
         QVERIFY(QTest::qWaitForWindowActive(chooser().window()));
     }
-    void cleanupTestCase() {
-        freshProgram();
-        setMessageSink({});
-    }
+    void cleanupTestCase() { freshProgram(); setMessageSink({}); }
 
     void firstAppearance() {
         QCOMPARE(combo()->currentText(), QStringLiteral("Aries"));

@@ -5,10 +5,9 @@
 // error. The cases that end a process run the program's screens in a child process
 // (failure_harness).
 
-#include "MessageRecorder.h"
+#include "MidiTestFiles.h"
 #include "MusicTestOutputs.h"
 #include "ScreenTestSupport.h"
-#include "StandInScreen.h"
 #include "about/RegistryStandIn.h"
 #include "about/SystemInfo.h"
 #include "about/frmAbout.h"
@@ -31,6 +30,9 @@
 #include <vector>
 
 using music::FluidSequencer;
+using miditest::writeFile;
+using musictest::openAndPlay;
+using musictest::quickOptions;
 using namespace std::chrono_literals;
 
 namespace {
@@ -48,12 +50,6 @@ QByteArray readAll(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& data) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 // A song damaged in its track data with 7-bit values only, so that it still passes the file
 // check and reaches FluidSynth: notes, velocities, delta times and tempo go wild.
 QByteArray damagedButWellFormed(const QByteArray& song, quint32 seed) {
@@ -69,21 +65,6 @@ QByteArray damagedButWellFormed(const QByteArray& song, quint32 seed) {
             return damaged;
     }
     return {};
-}
-
-FluidSequencer::Options quickOptions() {
-    FluidSequencer::Options options;
-    options.output = musictest::pacedOutput();
-    options.pollInterval = 20ms;
-    return options;
-}
-
-void openAndPlay(FluidSequencer& player, const QString& file) {
-    player.sendCommand(QStringLiteral("Close"));
-    player.setDeviceType(QStringLiteral("Sequencer"));
-    player.setFileName(file);
-    player.sendCommand(QStringLiteral("Open"));
-    player.sendCommand(QStringLiteral("Play"));
 }
 
 // The music as the chooser drives it, over the real FluidSynth player: a song folder of the
@@ -356,7 +337,7 @@ private slots:
         system.path = registered;
         about::RegistryStandIn nothingRegistered(emptyFolder);
         auto& screens = shell::Screens::instance();
-        screens.registerScreen(QStringLiteral("frmBeneath"), [] { return std::make_unique<StandInScreen>(QStringLiteral("frmBeneath")); });
+        registerStandIns({"frmBeneath"});
         screens.registerScreen(QStringLiteral("frmAbout"), [&] {
             auto screen = std::make_unique<about::frmAbout>();
             screen->setServices(registered.isEmpty() ? static_cast<about::SystemServices&>(nothingRegistered) : system,
@@ -402,8 +383,8 @@ private slots:
             QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
         auto& screens = shell::Screens::instance();
-        screens.registerScreen(QStringLiteral("frmBeneath"), [] { return std::make_unique<StandInScreen>(QStringLiteral("frmBeneath")); });
-        screens.registerScreen(QStringLiteral("frmAbout"), [] { return std::make_unique<about::frmAbout>(); });
+        registerStandIns({"frmBeneath"});
+        screens.add<about::frmAbout>();
         screens.get(QStringLiteral("frmBeneath")).Show();
         auto& aboutScreen = screens.get<about::frmAbout>();
         aboutScreen.Show();

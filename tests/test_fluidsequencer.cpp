@@ -21,6 +21,8 @@ namespace {
 using miditest::chunk;
 using miditest::header;
 using miditest::kEndOfTrack;
+using musictest::openAndPlay;
+using musictest::quickOptions;
 
 // `count` quarter notes at 120 beats a minute, the note-offs in running status.
 QByteArray melody(int count) {
@@ -38,21 +40,6 @@ QByteArray song(int notes) {
 
 QString generatedSong() {
     return QFINDTESTDATA("../assets/music/song1.msc");
-}
-
-FluidSequencer::Options virtualOutput(double speed = 1.0) {
-    FluidSequencer::Options options;
-    options.output = musictest::pacedOutput(speed);
-    options.pollInterval = 20ms;
-    return options;
-}
-
-void openAndPlay(FluidSequencer& player, const QString& file, const QString& deviceType = QStringLiteral("Sequencer")) {
-    player.sendCommand(QStringLiteral("Close"));
-    player.setDeviceType(deviceType);
-    player.setFileName(file);
-    player.sendCommand(QStringLiteral("Open"));
-    player.sendCommand(QStringLiteral("Play"));
 }
 
 // The song rendered through FluidSynth into memory: interleaved stereo at kSampleRate, up to
@@ -93,7 +80,7 @@ class TestFluidSequencer : public QObject {
 
     QTemporaryDir m_dir;
 
-    QString write(const QString& name, const QByteArray& data) { return miditest::writeFile(m_dir, name, data); }
+    QString write(const QString& name, const QByteArray& data) { return miditest::writeFile(m_dir.filePath(name), data); }
 
     std::future<std::vector<float>> m_rendering;
 
@@ -171,7 +158,7 @@ private slots:
     void refusesToOpen() {
         QFETCH(QString, deviceType);
         QFETCH(QString, file);
-        FluidSequencer player(virtualOutput());
+        FluidSequencer player(quickOptions());
         QSignalSpy done(&player, &FluidSequencer::done);
         openAndPlay(player, file, deviceType);
         QVERIFY(!player.isSongOpen());
@@ -186,7 +173,7 @@ private slots:
     }
 
     void playsASongToItsEnd() {
-        FluidSequencer player(virtualOutput(25.0));
+        FluidSequencer player(quickOptions(25.0));
         QSignalSpy done(&player, &FluidSequencer::done);
         openAndPlay(player, write("short.msc", song(3)));
         QVERIFY(player.isSongOpen());
@@ -215,7 +202,7 @@ private slots:
     // A song that passes the check but has nothing in it to play ends at once: the player stops
     // watching for its end, stays silent and reports no end, and Stop and Play change nothing.
     void songWithNothingToPlayStopsTheWatch() {
-        FluidSequencer player(virtualOutput());
+        FluidSequencer player(quickOptions());
         QSignalSpy done(&player, &FluidSequencer::done);
         openAndPlay(player, write("empty.msc", header(0, 1) + chunk("MTrk", kEndOfTrack)));
         QVERIFY(player.isSongOpen());
@@ -232,7 +219,7 @@ private slots:
     }
 
     void cutsOffASongAtTheTimeLimit() {
-        FluidSequencer::Options options = virtualOutput();
+        FluidSequencer::Options options = quickOptions();
         options.maxSongLength = 300ms;
         FluidSequencer player(options);
         QSignalSpy done(&player, &FluidSequencer::done);
@@ -244,7 +231,7 @@ private slots:
     }
 
     void stopsClosesAndResumes() {
-        FluidSequencer player(virtualOutput());
+        FluidSequencer player(quickOptions());
         QSignalSpy done(&player, &FluidSequencer::done);
         openAndPlay(player, generatedSong());
         QTRY_VERIFY(player.isPlaying());
@@ -263,7 +250,7 @@ private slots:
     }
 
     void stopBeforeTheSynthIsReadyPlaysNothing() {
-        FluidSequencer player(virtualOutput());
+        FluidSequencer player(quickOptions());
         QSignalSpy done(&player, &FluidSequencer::done);
         openAndPlay(player, generatedSong());
         player.sendCommand(QStringLiteral("Stop"));
@@ -276,7 +263,7 @@ private slots:
     }
 
     void destroysPromptlyWhilePlaying() {
-        auto player = std::make_unique<FluidSequencer>(virtualOutput());
+        auto player = std::make_unique<FluidSequencer>(quickOptions());
         openAndPlay(*player, generatedSong());
         QTRY_VERIFY(player->isPlaying());
         QElapsedTimer clock;
@@ -285,7 +272,7 @@ private slots:
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
 
         // Also while the synth is still starting.
-        player = std::make_unique<FluidSequencer>(virtualOutput());
+        player = std::make_unique<FluidSequencer>(quickOptions());
         openAndPlay(*player, generatedSong());
         clock.restart();
         player.reset();
@@ -307,7 +294,7 @@ private slots:
         QFETCH(QString, soundFont);
         QFETCH(QString, error);
         QFETCH(int, watchMs);
-        FluidSequencer::Options options = virtualOutput();
+        FluidSequencer::Options options = quickOptions();
         if (!outputOpens)
             options.output = musictest::noOutput();
         options.soundFont = soundFont;

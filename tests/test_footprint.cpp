@@ -3,13 +3,8 @@
 // and the sound library is opened only when music first plays. Also: the text pane, which skips
 // refilling a text it already shows, must look exactly as after a fresh fill.
 
-#include "WholeProgram.h"
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "assets/ContentCatalogue.h"
-#include "shell/AppState.h"
-#include "shell/Music.h"
-#include "shell/Screen.h"
-#include "shell/ScreenWindow.h"
 #include "shell/Startup.h"
 #include "shell/SvgPicture.h"
 #include "shell/TextPane.h"
@@ -42,7 +37,7 @@ bool catalogueLoaded(const char* folder) {
 
 // A screen shown and painted.
 shell::Screen& shownAndPainted(const char* name) {
-    shell::Screen& screen = shell::Screens::instance().get(QString::fromLatin1(name));
+    shell::Screen& screen = drive::screen(QString::fromLatin1(name));
     screen.Show();
     if (!QTest::qWaitForWindowExposed(screen.window()))
         qWarning("%s was not exposed", name);
@@ -62,10 +57,7 @@ QString longText() {
 class TestFootprint : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        freshWholeProgram();
-        shell::setMusicOperations({}); // no music in these tests
-    }
+    void init() { drive::programWithRecordedMusic(); } // no music played in these tests
     void cleanupTestCase() { freshProgram(); }
 
     // Must run first: the catalogues, once read, stay for the life of the process.

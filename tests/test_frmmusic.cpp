@@ -1,6 +1,5 @@
 #include "FakeSequencer.h"
 #include "ScreenTestSupport.h"
-#include "StandInScreen.h"
 #include "music/frmMusic.h"
 #include "shell/AppState.h"
 #include "shell/ProgramPath.h"
@@ -18,9 +17,8 @@ private slots:
     void init() {
         freshProgram();
         m_sequencer = nullptr;
-        auto& screens = shell::Screens::instance();
-        screens.registerScreen(QStringLiteral("frmChoose"), [] { return std::make_unique<shell::frmChoose>(); });
-        screens.registerScreen(QStringLiteral("frmPersonal"), [] { return std::make_unique<StandInScreen>(QStringLiteral("frmPersonal")); });
+        shell::Screens::instance().add<shell::frmChoose>();
+        registerStandIns({"frmPersonal"});
         music::installMusic([this] {
             auto sequencer = std::make_unique<FakeSequencer>();
             m_sequencer = sequencer.get();

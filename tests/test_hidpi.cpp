@@ -2,14 +2,9 @@
 // before the application exists): the designed proportions, pictures drawn from the vector
 // artwork at the screen's pixel ratio, the text pane's 35 columns, and the fonts that stand in
 // for the designed ones.
-#include "WholeProgram.h"
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "personal/PersonalContent.h"
-#include "shell/AppState.h"
 #include "shell/Fonts.h"
-#include "shell/Music.h"
-#include "shell/Screen.h"
-#include "shell/ScreenWindow.h"
 #include "shell/SvgPicture.h"
 #include "shell/TextPane.h"
 #include "textlayout/FormatParagraph.h"
@@ -27,6 +22,7 @@
 #include <QtTest>
 #include <cmath>
 
+using namespace drive;
 using namespace shell;
 
 namespace {
@@ -35,18 +31,6 @@ double scaleFactor() {
     bool ok = false;
     const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
     return ok ? factor : 1.0;
-}
-
-void realProgram() {
-    freshWholeProgram();
-    setMusicOperations({[] {}, [] {}, [] {}});
-    appState().UserSign = QStringLiteral("Sagittarius");
-    appState().PartnerSign = QStringLiteral("Capricorn");
-    appState().PartnerGender = QStringLiteral("He");
-}
-
-Screen& screen(const QString& name) {
-    return Screens::instance().get(name);
 }
 
 // The width a button's caption needs: a check box its box and text (its size hint adds a
@@ -102,7 +86,10 @@ private slots:
         QApplication::setFont(defaultFont());
         qInfo("scale factor %g", scaleFactor());
     }
-    void init() { realProgram(); }
+    void init() {
+        programWithRecordedMusic();
+        setPair("Sagittarius", "Capricorn", "He");
+    }
     void cleanupTestCase() { freshProgram(); }
 
     // Windows keep their designed size in layout pixels and grow by the factor on the screen.

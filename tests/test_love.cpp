@@ -1,10 +1,9 @@
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "compat/LoveMatch.h"
 #include "compat/SignGuides.h"
 #include "compat/frmLove.h"
 #include "shell/AppState.h"
 #include "shell/ClickableLabel.h"
-#include "StandInScreen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/SvgPicture.h"
 #include "shell/TextPane.h"
@@ -15,8 +14,12 @@
 #include <QRadioButton>
 #include <QtTest>
 
-using namespace shell;
 using namespace compat;
+using namespace shell;
+using drive::loveTopics;
+using drive::setPair;
+using drive::shownLoveTopics;
+using drive::visible;
 
 namespace {
 
@@ -28,35 +31,11 @@ T* control(const QString& name) {
 QRadioButton* option(int n) { return control<QRadioButton>(QStringLiteral("Option%1").arg(n)); }
 QString pane() { return control<TextPane>(QStringLiteral("txtContent"))->text(); }
 QString headline() { return control<QLabel>(QStringLiteral("lblPartHoro"))->text(); }
-bool visible(const char* name) {
-    Screen* screen = Screens::instance().existing(QString::fromLatin1(name));
-    return screen && screen->isVisible();
-}
-void setPair(const char* user, const char* partner, const char* gender) {
-    appState().UserSign = QString::fromLatin1(user);
-    appState().PartnerSign = QString::fromLatin1(partner);
-    appState().PartnerGender = QString::fromLatin1(gender);
-}
 // What the progress screen's hand-over does.
 void handOver() {
     love().ensureLoaded();
     love().Form_Load();
     love().Show();
-}
-
-// The five topic texts of a valid pair, in option order.
-QStringList topicsOf(const QString& user, const QString& partner, const QString& gender) {
-    return {*BuildLoveMatchText(user, partner), *BuildDosAndDontsText(partner),
-            *BuildDateGuideText(partner), *BuildGiftGuideText(partner, gender),
-            BuildLoveRatingsText()};
-}
-QStringList shownTopics() {
-    QStringList texts;
-    for (int n = 1; n <= 5; ++n) {
-        option(n)->click();
-        texts << pane();
-    }
-    return texts;
 }
 
 } // namespace
@@ -66,12 +45,8 @@ class TestLove : public QObject {
 private slots:
     void init() {
         freshProgram();
-        auto& screens = Screens::instance();
-        screens.registerScreen(QStringLiteral("frmLove"), [] { return std::make_unique<frmLove>(); });
-        for (const char* name : {"frmPersonal", "frmChoose", "frmAbout"}) {
-            const QString n = QString::fromLatin1(name);
-            screens.registerScreen(n, [n] { return std::make_unique<StandInScreen>(n); });
-        }
+        Screens::instance().add<frmLove>();
+        registerStandIns({"frmPersonal", "frmChoose", "frmAbout"});
         setPair("Aries", "Aquarius", "She");
         handOver();
         QVERIFY(QTest::qWaitForWindowActive(love().window()));
@@ -108,7 +83,7 @@ private slots:
         // "Do's and Dont's" is laid out on two rows, broken where the words part.
         QCOMPARE(option(n)->text().replace(QLatin1Char('\n'), QLatin1Char(' ')), caption);
         QCOMPARE(option(n)->cursor().shape(), Qt::PointingHandCursor);
-        const QString expected = topicsOf(QStringLiteral("Aries"), QStringLiteral("Aquarius"),
+        const QString expected = loveTopics(QStringLiteral("Aries"), QStringLiteral("Aquarius"),
                                           QStringLiteral("She"))[n - 1];
         if (n == 1)
             option(5)->click();
@@ -120,10 +95,10 @@ private slots:
     }
 
     void optionsOnlyCopyTheStoredTexts() {
-        const QStringList built = topicsOf(QStringLiteral("Aries"), QStringLiteral("Aquarius"),
+        const QStringList built = loveTopics(QStringLiteral("Aries"), QStringLiteral("Aquarius"),
                                            QStringLiteral("She"));
         setPair("Leo", "Pisces", "He"); // not seen until the next activation
-        QCOMPARE(shownTopics(), built);
+        QCOMPARE(shownLoveTopics(), built);
         option(1)->click();
         QCOMPARE(pane(), built[0]);
         QCOMPARE(headline(), QStringLiteral("Aquarius ..."));
@@ -144,8 +119,8 @@ private slots:
         QVERIFY(option(1)->isChecked());
         QCOMPARE(headline(), QStringLiteral("Leo ..."));
         QCOMPARE(pane(), *BuildLoveMatchText(QStringLiteral("Capricorn"), QStringLiteral("Leo")));
-        QCOMPARE(shownTopics(),
-                 topicsOf(QStringLiteral("Capricorn"), QStringLiteral("Leo"), QStringLiteral("He")));
+        QCOMPARE(shownLoveTopics(),
+                 loveTopics(QStringLiteral("Capricorn"), QStringLiteral("Leo"), QStringLiteral("He")));
     }
 
     void backFromAnotherWindowStartsOnLoveMatch_data() {
@@ -192,9 +167,9 @@ private slots:
         QFETCH(QString, partner);
         QFETCH(QString, gender);
         QFETCH(QString, rebuilt);
-        const QStringList before = topicsOf(QStringLiteral("Aries"), QStringLiteral("Aquarius"),
+        const QStringList before = loveTopics(QStringLiteral("Aries"), QStringLiteral("Aquarius"),
                                             QStringLiteral("She"));
-        const QStringList after = topicsOf(QStringLiteral("Leo"), QStringLiteral("Taurus"),
+        const QStringList after = loveTopics(QStringLiteral("Leo"), QStringLiteral("Taurus"),
                                            QStringLiteral("He"));
         love().Hide();
         appState().UserSign = user;
@@ -203,19 +178,18 @@ private slots:
         handOver();
         QCOMPARE(headline(), partner + QStringLiteral(" ..."));
         QCOMPARE(love().window()->windowTitle(), VersionCaption());
-        const QStringList shown = shownTopics();
+        const QStringList shown = shownLoveTopics();
         for (int i = 0; i < 5; ++i)
             QCOMPARE(shown[i], rebuilt[i] == QLatin1Char('n') ? after[i] : before[i]);
     }
 
     void nothingBuiltYetLeavesEmptyTexts() {
         freshProgram();
-        Screens::instance().registerScreen(QStringLiteral("frmLove"),
-                                           [] { return std::make_unique<frmLove>(); });
+        Screens::instance().add<frmLove>();
         setPair("Aries", "Ophiuchus", "She");
         handOver();
         QVERIFY(option(1)->isChecked());
-        QCOMPARE(shownTopics(), (QStringList{{}, {}, {}, {}, BuildLoveRatingsText()}));
+        QCOMPARE(shownLoveTopics(), (QStringList{{}, {}, {}, {}, BuildLoveRatingsText()}));
     }
 
     void navigation_data() {
@@ -247,7 +221,7 @@ private slots:
             ::control<QPushButton>(control)->click();
         }
         if (!target.isEmpty()) {
-            QVERIFY(visible(target.toLatin1().constData()));
+            QVERIFY(visible(target));
             QCOMPARE(Screens::instance().activeScreen()->name(), target);
         }
         QCOMPARE(love().isVisible(), loveStays);

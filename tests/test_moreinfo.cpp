@@ -1,9 +1,8 @@
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "compat/frmMoreinfo.h"
 #include "compat/frmProcessing.h"
 #include "shell/AppState.h"
 #include "shell/MessageBox.h"
-#include "StandInScreen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/Version.h"
 
@@ -17,25 +16,16 @@
 using namespace shell;
 using compat::frmMoreinfo;
 using compat::frmProcessing;
+using drive::typeInto;
+using drive::visible;
 
 namespace {
 
 frmMoreinfo& partner() { return Screens::instance().get<frmMoreinfo>(); }
-template <class T>
-T* control(const char* name) {
-    return partner().window()->findChild<T*>(QString::fromLatin1(name));
-}
+template <class T> T* control(const char* name) { return drive::control<T>("frmMoreinfo", name); }
 QComboBox* gender() { return control<QComboBox>("cboGender"); }
 QComboBox* sign() { return control<QComboBox>("cboHoro"); }
 QString dateLabel() { return control<QLabel>("lblDate")->text(); }
-bool visible(const char* name) {
-    Screen* screen = Screens::instance().existing(QString::fromLatin1(name));
-    return screen && screen->isVisible();
-}
-void typeInto(QComboBox* box, const QString& text) {
-    box->lineEdit()->clear();
-    QTest::keyClicks(box->lineEdit(), text);
-}
 // The entry from the personal analysis: hide it, reset this screen, show it.
 void enterFromThePersonalScreen() {
     Screens::instance().get(QStringLiteral("frmPersonal")).Hide();
@@ -52,20 +42,14 @@ private slots:
         freshProgram();
         appState().UserSign = QStringLiteral("Leo");
         auto& screens = Screens::instance();
-        screens.registerScreen(QStringLiteral("frmMoreinfo"), [] { return std::make_unique<frmMoreinfo>(); });
-        screens.registerScreen(QStringLiteral("frmProcessing"), [] { return std::make_unique<frmProcessing>(); });
-        for (const char* name : {"frmPersonal", "frmLove"}) {
-            const QString n = QString::fromLatin1(name);
-            screens.registerScreen(n, [n] { return std::make_unique<StandInScreen>(n); });
-        }
+        screens.add<frmMoreinfo>();
+        screens.add<frmProcessing>();
+        registerStandIns({"frmPersonal", "frmLove"});
         screens.get(QStringLiteral("frmPersonal")).Show();
         enterFromThePersonalScreen();
         QVERIFY(QTest::qWaitForWindowActive(partner().window()));
     }
-    void cleanupTestCase() {
-        freshProgram();
-        setMessageSink({});
-    }
+    void cleanupTestCase() { freshProgram(); setMessageSink({}); }
 
     void firstEntry() {
         QCOMPARE(gender()->count(), 2); // loaded and reset: still two and twelve entries

@@ -1,10 +1,9 @@
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "personal/PersonalContent.h"
 #include "personal/frmPersonal.h"
 #include "shell/AppState.h"
 #include "shell/ClickableLabel.h"
 #include "shell/Fonts.h"
-#include "StandInScreen.h"
 #include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/SvgPicture.h"
@@ -22,6 +21,8 @@
 #include <QtTest>
 
 using namespace shell;
+using drive::screen;
+using drive::visible;
 using personal::frmPersonal;
 
 namespace {
@@ -37,18 +38,7 @@ public:
 frmPersonal& personalScreen() {
     return Screens::instance().get<frmPersonal>();
 }
-Screen& screen(const char* name) {
-    return Screens::instance().get(QString::fromLatin1(name));
-}
-bool visible(const char* name) {
-    Screen* s = Screens::instance().existing(QString::fromLatin1(name));
-    return s && s->isVisible();
-}
-template <class T> T* control(const QString& name) {
-    T* found = personalScreen().window()->findChild<T*>(name);
-    Q_ASSERT(found);
-    return found;
-}
+template <class T> T* control(const QString& name) { return drive::control<T>("frmPersonal", name); }
 QRadioButton* option(int n) {
     return control<QRadioButton>(QStringLiteral("Option%1").arg(n));
 }
@@ -91,15 +81,10 @@ private slots:
     void init() {
         freshProgram();
         auto& screens = Screens::instance();
-        screens.registerScreen(QStringLiteral("frmChoose"),
-                               [] { return std::make_unique<frmChoose>(); });
-        screens.registerScreen(QStringLiteral("frmPersonal"),
-                               [] { return std::make_unique<frmPersonal>(); });
-        screens.registerScreen(QStringLiteral("frmMoreinfo"),
-                               [] { return std::make_unique<PartnerStandIn>(); });
-        screens.registerScreen(QStringLiteral("frmAbout"), [] {
-            return std::make_unique<StandInScreen>(QStringLiteral("frmAbout"));
-        });
+        screens.add<frmChoose>();
+        screens.add<frmPersonal>();
+        screens.registerScreen(QStringLiteral("frmMoreinfo"), [] { return std::make_unique<PartnerStandIn>(); });
+        registerStandIns({"frmAbout"});
         screen("frmChoose").Show();
         QVERIFY(QTest::qWaitForWindowActive(screen("frmChoose").window()));
     }
@@ -217,7 +202,7 @@ private slots:
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(visible("frmPersonal"), personalStays);
         if (!nextScreen.isEmpty())
-            QVERIFY(visible(qPrintable(nextScreen)));
+            QVERIFY(visible(nextScreen));
         QCOMPARE(programEndLog().ends, ends);
         QCOMPARE(programEndLog().musicShutdowns - musicShutdownsBefore, ends);
     }

@@ -1,7 +1,6 @@
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "compat/frmProcessing.h"
 #include "shell/AppState.h"
-#include "StandInScreen.h"
 #include "shell/ScreenWindow.h"
 
 #include <QLabel>
@@ -33,10 +32,7 @@ public:
 
 frmProcessing& processing() { return Screens::instance().get<frmProcessing>(); }
 LoveStandIn& love() { return static_cast<LoveStandIn&>(Screens::instance().get(QStringLiteral("frmLove"))); }
-template <class T>
-T* control(const char* name) {
-    return processing().window()->findChild<T*>(QString::fromLatin1(name));
-}
+template <class T> T* control(const char* name) { return drive::control<T>("frmProcessing", name); }
 
 struct Shown {
     int count;
@@ -71,13 +67,6 @@ QList<int> counts() {
     return list;
 }
 
-QList<int> expectedEntry() {
-    QList<int> list{0};
-    for (int i = 0; i <= 100; ++i)
-        list << i;
-    return list;
-}
-
 } // namespace
 
 class TestProcessing : public QObject {
@@ -86,8 +75,7 @@ private slots:
     void init() {
         freshProgram();
         shown().clear();
-        Screens::instance().registerScreen(QStringLiteral("frmProcessing"),
-                                           [] { return std::make_unique<frmProcessing>(); });
+        Screens::instance().add<frmProcessing>();
         Screens::instance().registerScreen(QStringLiteral("frmLove"),
                                            [] { return std::make_unique<LoveStandIn>(); });
     }
@@ -126,7 +114,7 @@ private slots:
         enterAsThePartnerScreenDoes();
         QCOMPARE(counts(), (QList<int>{0, 0})); // both direct ticks, before any timer tick
         QTRY_VERIFY(love().isVisible());
-        QCOMPARE(counts(), expectedEntry());
+        QCOMPARE(counts(), drive::progressCounts());
         for (const Shown& s : shown()) {
             QCOMPARE(s.label, QString::number(s.count));
             QCOMPARE(s.bar, s.count);
@@ -163,14 +151,12 @@ private slots:
         processing().enableTimer();
         processing().tmrPercent_Timer();
         QTRY_COMPARE(love().loads, 3);
-        QCOMPARE(counts(), expectedEntry());
+        QCOMPARE(counts(), drive::progressCounts());
         QVERIFY(!processing().tmrPercent().isActive());
     }
 
     void everyActivationRestartsTheCount() {
-        Screens::instance().registerScreen(QStringLiteral("frmAbout"), [] {
-            return std::make_unique<StandInScreen>(QStringLiteral("frmAbout"));
-        });
+        registerStandIns({"frmAbout"});
         processing().ensureLoaded();
         record();
         enterAsThePartnerScreenDoes();

@@ -1,12 +1,12 @@
 // The whole program under a seeded random user, and windows that come back after use.
 //
-// randomEvents: for each seed, a SoakDriver (SoakDriver.h) sends random clicks, keys, typed
+// randomEvents: for each seed, a seeded user (SoakDriver.cpp) sends random clicks, keys, typed
 // text, list picks, topic choices, window switches, window closes, pauses and song ends to the
 // program's real screens (outside services faked, the end of the program recorded; a fresh
 // program starts from the splash whenever one ends), and after every event checks the
-// program's invariants (SoakProgram.h) and that handling the event took at most 2 s.
-// By default three seeds with 13,334 events each, 40,002 events in all (2,000 each in the
-// sanitizer build, see tests/CMakeLists.txt). Environment:
+// program's invariants (SoakProgram.cpp) and that handling the event took at most 2 s.
+// Three seeds with 13,334 events each, 40,002 events in all, in the sanitizer build; 2,000 each
+// in the others (ZELVORIA_SOAK_EVENTS in tests/CMakeLists.txt). Environment:
 //   ZELVORIA_SOAK_EVENTS=n   events per seed (a shorter run for a slow build)
 //   ZELVORIA_SOAK_SEED=s     one seed only, e.g. to replay a failure the test printed:
 //                            ZELVORIA_SOAK_SEED=7 ZELVORIA_SOAK_EVENTS=5120 ./test_soak randomEvents
@@ -19,25 +19,28 @@
 // the music host made by the first Proceed, each program ended by closing one of its windows)
 // leaves as many top-level windows, and widgets, as before.
 
-#include "SoakDriver.h"
+#include "ProgramDriver.h"
+#include "Soak.h"
 
+#include "about/frmAbout.h"
 #include "compat/frmLove.h"
 #include "compat/frmMoreinfo.h"
 #include "compat/frmProcessing.h"
 #include "personal/frmPersonal.h"
+#include "shell/Startup.h"
 #include "shell/frmChoose.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QtTest>
 #include <cstdio>
 
+using namespace drive;
 using namespace soak;
 using shell::Screens;
 
 namespace {
-
-#ifndef ZELVORIA_SOAK_DEFAULT_EVENTS
-#define ZELVORIA_SOAK_DEFAULT_EVENTS 13334
-#endif
 
 int eventsPerSeed() {
     bool ok = false;
@@ -51,25 +54,6 @@ QList<quint32> seeds() {
     if (ok)
         return {quint32(seed)};
     return {20261209u, 7u, 424242u};
-}
-
-// Runs the event loop until `done` holds (QTRY_* would look only every 50 ms).
-template <class Done>
-bool spinUntil(Done done, int timeoutMs = 5000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && !clock.hasExpired(timeoutMs)) {
-        QEventLoop loop;
-        QTimer::singleShot(1, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return done();
-}
-
-void settle() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
 }
 
 void closeByFrame(shell::Screen& screen) {
@@ -139,15 +123,6 @@ shell::Screen& walkTo(const QString& screen) {
     return walked;
 }
 
-QStringList visibleScreens() {
-    QStringList visible;
-    for (const QString& name : screenNames()) {
-        if (screenVisible(name))
-            visible << name;
-    }
-    return visible;
-}
-
 } // namespace
 
 // The offscreen platform cannot raise windows or grab the keyboard for an open list; it says so
@@ -166,10 +141,7 @@ private slots:
         passOn = qInstallMessageHandler(quietPlatform);
         shell::prepareApplication(*qApp); // as main() does: fonts, icon, no quitting by itself
     }
-    void cleanupTestCase() {
-        freshProgram();
-        shell::setMessageSink({});
-    }
+    void cleanupTestCase() { freshProgram(); shell::setMessageSink({}); }
 
     void randomEvents_data() {
         QTest::addColumn<quint32>("seed");
@@ -184,9 +156,8 @@ private slots:
         std::fflush(stdout);
         QElapsedTimer clock;
         clock.start();
-        SoakDriver driver(seed);
-        const QString failure = driver.run(events);
-        const SoakStats& stats = driver.stats();
+        SoakStats stats;
+        const QString failure = soak::run(seed, events, stats);
         QString summary = QStringLiteral("soak: seed %1: %2 events in %3 s, %4 programs, %5 message boxes, "
                                          "%6 songs ended, slowest event %7 ms\n  sent:")
                               .arg(seed)

@@ -1,5 +1,4 @@
-#include "WholeProgram.h"
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "shell/AppState.h"
 #include "shell/ProgramPath.h"
 #include "shell/Screen.h"
@@ -20,7 +19,7 @@ class TestSplash : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        freshWholeProgram();
+        drive::freshWholeProgram();
     }
     void cleanupTestCase() { freshProgram(); }
 

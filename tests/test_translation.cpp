@@ -1,13 +1,8 @@
 // With a translation installed, every text of the screens' own goes through it (designed texts,
 // captions and messages set in code, accessible names), while the sign names the user types and
 // the analysis texts stay as they are.
-#include "WholeProgram.h"
-#include "ScreenTestSupport.h"
+#include "ProgramDriver.h"
 #include "personal/PersonalContent.h"
-#include "shell/AppState.h"
-#include "shell/Music.h"
-#include "shell/Screen.h"
-#include "shell/ScreenWindow.h"
 #include "shell/TextPane.h"
 
 #include <QComboBox>
@@ -16,6 +11,7 @@
 #include <QTranslator>
 #include <QtTest>
 
+using namespace drive;
 using namespace shell;
 
 namespace {
@@ -33,24 +29,13 @@ public:
     mutable QHash<QString, QString> contexts;
 };
 
-Screen& screen(const char* name) {
-    return Screens::instance().get(QString::fromLatin1(name));
-}
-
-template <class T = QWidget> T* control(const char* screenName, const char* name) {
-    return screen(screenName).window()->findChild<T*>(QString::fromLatin1(name));
-}
-
 } // namespace
 
 class TestTranslation : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QCoreApplication::installTranslator(&m_marking); }
-    void init() {
-        freshWholeProgram();
-        setMusicOperations({[] {}, [] {}, [] {}});
-    }
+    void init() { programWithRecordedMusic(); }
     void cleanupTestCase() {
         QCoreApplication::removeTranslator(&m_marking);
         freshProgram();

@@ -1,43 +1,26 @@
-#pragma once
-// The whole program for the soak and window-count tests: the real screens as the program
-// registers them, with the outside world faked. The sequencer only records (songs end when the
-// driver says so), the About screen starts no tool and opens no address, message boxes are
-// recorded, and the end of the program is recorded instead of taken.
-//
-// programInvariants() states what must hold whatever the user did: it is checked after every
-// event and at the very moment the program ends.
+// The whole program for the soak, with the outside world faked: the sequencer only records (songs
+// end when the driver says so), the About screen starts no tool and opens no address, message
+// boxes are recorded, and the end of the program is recorded instead of taken. And what must
+// hold whatever the user did.
+
+#include "Soak.h"
 
 #include "FakeSequencer.h"
-#include "ScreenTestSupport.h"
-
-#include "WholeProgram.h"
+#include "ProgramDriver.h"
 #include "about/PlatformServices.h"
 #include "about/frmAbout.h"
-#include "compat/LoveMatch.h"
-#include "compat/SignGuides.h"
 #include "music/frmMusic.h"
 #include "personal/PersonalContent.h"
-#include "shell/AppState.h"
-#include "shell/Screen.h"
-#include "shell/ScreenWindow.h"
 #include "shell/Startup.h"
-#include "shell/TextPane.h"
 #include "shell/frmSplash.h"
 #include "zodiac/SignCatalogue.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QRadioButton>
-#include <QStringList>
-#include <map>
 
 namespace soak {
 
-inline const QStringList& screenNames() {
-    static const QStringList names{"frmSplash", "frmChoose", "frmPersonal", "frmMoreinfo",
-                                   "frmProcessing", "frmLove", "frmAbout", "frmMusic"};
-    return names;
-}
+namespace {
 
 // Outside services that only count what they are asked.
 struct CountingSystem : about::SystemServices {
@@ -58,58 +41,17 @@ struct CountingOpener : about::LinkOpener {
         return opened % 2 == 0; // every other address fails, so both answers are exercised
     }
 };
-inline CountingSystem& fakeSystem() {
+CountingSystem& fakeSystem() {
     static CountingSystem system;
     return system;
 }
-inline CountingOpener& fakeOpener() {
+CountingOpener& fakeOpener() {
     static CountingOpener opener;
     return opener;
 }
 
-// Called at the moment ExitProgram ends the (recorded) program.
-inline std::function<void()>& onProgramEnd() {
-    static std::function<void()> observer;
-    return observer;
-}
-
-// A fresh program, started as main() starts it: screens registered, the splash shown.
-// The splash's timer is cut to `splashMs` so that a soak full of program ends does not spend
-// its time looking at the splash.
-inline void startFreshProgram(int splashMs) {
-    ProgramServices services;
-    services.sequencer = [] { return std::make_unique<FakeSequencer>(); };
-    services.system = &fakeSystem();
-    services.links = &fakeOpener();
-    services.end = [] {
-        ++programEndLog().ends;
-        if (onProgramEnd())
-            onProgramEnd()();
-    };
-    freshWholeProgram(std::move(services));
-    shell::startProgram();
-    auto& splash = shell::Screens::instance().get<shell::frmSplash>();
-    if (splash.tmrSplash().isActive())
-        splash.tmrSplash().start(splashMs);
-}
-
-inline shell::Screen* loadedScreen(const QString& name) {
-    shell::Screen* screen = shell::Screens::instance().existing(name);
-    return screen && screen->isLoaded() ? screen : nullptr;
-}
-
-inline bool screenVisible(const QString& name) {
-    const shell::Screen* screen = loadedScreen(name);
-    return screen && screen->isVisible();
-}
-
-inline FakeSequencer* fakeSequencer() {
-    auto* host = dynamic_cast<music::frmMusic*>(shell::Screens::instance().existing(QStringLiteral("frmMusic")));
-    return host ? dynamic_cast<FakeSequencer*>(&host->MMControl1()) : nullptr;
-}
-
 // The one checked option of an analysis screen (1-based), 0 when none, -1 when several.
-inline int checkedOption(const shell::Screen& screen, int options) {
+int checkedOption(const shell::Screen& screen, int options) {
     int checked = 0;
     for (int i = 1; i <= options; ++i) {
         auto* option = screen.window()->findChild<QRadioButton*>(QStringLiteral("Option%1").arg(i));
@@ -119,13 +61,8 @@ inline int checkedOption(const shell::Screen& screen, int options) {
     return checked;
 }
 
-inline QString paneText(const shell::Screen& screen) {
-    auto* pane = screen.window()->findChild<shell::TextPane*>(QStringLiteral("txtContent"));
-    return pane ? pane->text() : QStringLiteral("<no pane>");
-}
-
 // What the builders give for topic `option` of the personal analysis of `sign`.
-inline QString personalTopicText(int option, const QString& sign) {
+QString personalTopicText(int option, const QString& sign) {
     switch (option) {
     case 1: return personal::BuildIntroductionText(sign).value_or(QString());
     case 2: return personal::BuildHouseText(sign).value_or(QString());
@@ -137,19 +74,36 @@ inline QString personalTopicText(int option, const QString& sign) {
     }
 }
 
-inline QString loveTopicText(int option, const shell::AppState& state) {
-    switch (option) {
-    case 1: return compat::BuildLoveMatchText(state.UserSign, state.PartnerSign).value_or(QString());
-    case 2: return compat::BuildDosAndDontsText(state.PartnerSign).value_or(QString());
-    case 3: return compat::BuildDateGuideText(state.PartnerSign).value_or(QString());
-    case 4: return compat::BuildGiftGuideText(state.PartnerSign, state.PartnerGender).value_or(QString());
-    case 5: return compat::BuildLoveRatingsText();
-    default: return QStringLiteral("<no text for option %1>").arg(option);
-    }
+} // namespace
+
+std::function<void()>& onProgramEnd() {
+    static std::function<void()> observer;
+    return observer;
 }
 
-// Every broken invariant, one line each; empty when all hold.
-inline QStringList programInvariants() {
+void startFreshProgram(int splashMs) {
+    ProgramServices services;
+    services.sequencer = [] { return std::make_unique<FakeSequencer>(); };
+    services.system = &fakeSystem();
+    services.links = &fakeOpener();
+    services.end = [] {
+        ++programEndLog().ends;
+        if (onProgramEnd())
+            onProgramEnd()();
+    };
+    drive::freshWholeProgram(std::move(services));
+    shell::startProgram();
+    auto& splash = shell::Screens::instance().get<shell::frmSplash>();
+    if (splash.tmrSplash().isActive())
+        splash.tmrSplash().start(splashMs);
+}
+
+FakeSequencer* fakeSequencer() {
+    auto* host = dynamic_cast<music::frmMusic*>(shell::Screens::instance().existing(QStringLiteral("frmMusic")));
+    return host ? dynamic_cast<FakeSequencer*>(&host->MMControl1()) : nullptr;
+}
+
+QStringList programInvariants() {
     QStringList broken;
     const shell::AppState& state = shell::appState();
 
@@ -169,12 +123,12 @@ inline QStringList programInvariants() {
         if (!owner || owner->window() != window)
             broken << QStringLiteral("a window of %1 that no screen owns").arg(name);
     }
-    if (screenWindows > screenNames().size())
+    if (screenWindows > drive::screenNames().size())
         broken << QStringLiteral("%1 screen windows").arg(screenWindows);
 
-    const bool personalUp = screenVisible(QStringLiteral("frmPersonal"));
-    const bool loveUp = screenVisible(QStringLiteral("frmLove"));
-    const bool progressUp = screenVisible(QStringLiteral("frmProcessing"));
+    const bool personalUp = drive::visible(QStringLiteral("frmPersonal"));
+    const bool loveUp = drive::visible(QStringLiteral("frmLove"));
+    const bool progressUp = drive::visible(QStringLiteral("frmProcessing"));
     if ((personalUp || loveUp) && !zodiac::IsSignName(state.UserSign))
         broken << QStringLiteral("UserSign '%1' while an analysis is visible").arg(state.UserSign);
     if ((progressUp || loveUp) &&
@@ -188,7 +142,7 @@ inline QStringList programInvariants() {
     const std::pair<const char*, QStringList> lists[] = {{"frmChoose", zodiac::signNames()},
                                                          {"frmMoreinfo", zodiac::signNames()}};
     for (const auto& [name, signs] : lists) {
-        if (const shell::Screen* screen = loadedScreen(QString::fromLatin1(name))) {
+        if (const shell::Screen* screen = drive::loadedScreen(QString::fromLatin1(name))) {
             const auto* box = screen->window()->findChild<QComboBox*>(QStringLiteral("cboHoro"));
             QStringList items;
             for (int i = 0; box && i < box->count(); ++i)
@@ -197,7 +151,7 @@ inline QStringList programInvariants() {
                 broken << QStringLiteral("%1 lists %2").arg(QString::fromLatin1(name), items.join(QLatin1Char(',')));
         }
     }
-    if (const shell::Screen* partner = loadedScreen(QStringLiteral("frmMoreinfo"))) {
+    if (const shell::Screen* partner = drive::loadedScreen(QStringLiteral("frmMoreinfo"))) {
         const auto* box = partner->window()->findChild<QComboBox*>(QStringLiteral("cboGender"));
         if (!box || box->count() != 2 || box->itemText(0) != QLatin1String("He") || box->itemText(1) != QLatin1String("She"))
             broken << QStringLiteral("frmMoreinfo gender list changed");
@@ -215,21 +169,21 @@ inline QStringList programInvariants() {
     }
 
     if (personalUp) {
-        const shell::Screen& screen = *loadedScreen(QStringLiteral("frmPersonal"));
+        const shell::Screen& screen = *drive::loadedScreen(QStringLiteral("frmPersonal"));
         const int option = checkedOption(screen, 7);
         if (option < 1 || option > 6)
             broken << QStringLiteral("frmPersonal visible with option %1 selected").arg(option);
-        else if (paneText(screen) != personalTopicText(option, state.UserSign))
+        else if (drive::paneText(screen) != personalTopicText(option, state.UserSign))
             broken << QStringLiteral("frmPersonal pane is not the text of Option%1 for %2")
                           .arg(option)
                           .arg(state.UserSign);
     }
     if (loveUp) {
-        const shell::Screen& screen = *loadedScreen(QStringLiteral("frmLove"));
+        const shell::Screen& screen = *drive::loadedScreen(QStringLiteral("frmLove"));
         const int option = checkedOption(screen, 5);
         if (option < 1)
             broken << QStringLiteral("frmLove visible with option %1 selected").arg(option);
-        else if (paneText(screen) != loveTopicText(option, state))
+        else if (drive::paneText(screen) != drive::loveTopics(state.UserSign, state.PartnerSign, state.PartnerGender).value(option - 1))
             broken << QStringLiteral("frmLove pane is not the text of Option%1 for %2 %3 %4")
                           .arg(option)
                           .arg(state.UserSign, state.PartnerGender, state.PartnerSign);
