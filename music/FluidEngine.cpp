@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QObject>
 
-#include <mutex>
-
 namespace music {
 
 namespace {
@@ -51,7 +49,8 @@ bool FluidEngine::fail(const QString& why) {
     return false;
 }
 
-bool FluidEngine::start(const QString& soundFont, const OutputFactory& output, const QStringList& audioDrivers) {
+bool FluidEngine::start(const QString& soundFont, const OutputFactory& output,
+                        const QStringList& audioDrivers) {
     silenceFluidLog();
     m_settings.reset(new_fluid_settings());
     if (!m_settings)
@@ -73,7 +72,8 @@ bool FluidEngine::start(const QString& soundFont, const OutputFactory& output, c
         return fail(QStringLiteral("no soundfont found"));
     // Checked first: FluidSynth hands files that are no SoundFont to a library that complains.
     const QByteArray fileName = QFile::encodeName(soundFont);
-    if (!fluid_is_soundfont(fileName.constData()) || fluid_synth_sfload(m_synth.get(), fileName.constData(), 1) == FLUID_FAILED)
+    if (!fluid_is_soundfont(fileName.constData())
+        || fluid_synth_sfload(m_synth.get(), fileName.constData(), 1) == FLUID_FAILED)
         return fail(QStringLiteral("the soundfont %1 could not be loaded").arg(soundFont));
     if (!output)
         return openAudioDriver(audioDrivers);
@@ -93,8 +93,9 @@ bool FluidEngine::openAudioDriver(const QStringList& audioDrivers) {
         char* usual = nullptr;
         if (colon < 0)
             device = fluid_settings_getstr_default(settings, setting.constData(), &usual) == FLUID_OK ? usual : "";
-        if (fluid_settings_setstr(settings, "audio.driver", name.constData()) != FLUID_OK
-            || (!device.isEmpty() && fluid_settings_setstr(settings, setting.constData(), device.constData()) != FLUID_OK))
+        if (fluid_settings_setstr(settings, "audio.driver", name.constData()) != FLUID_OK)
+            continue;
+        if (!device.isEmpty() && fluid_settings_setstr(settings, setting.constData(), device.constData()) != FLUID_OK)
             continue;
         auto driver = std::make_unique<DriverOutput>();
         driver->render = [this](int frames, float* left, float* right) { render(frames, left, right); };
@@ -119,7 +120,8 @@ bool FluidEngine::load(const QByteArray& song) {
     if (song.isEmpty())
         return true;
     m_player.reset(new_fluid_player(m_synth.get()));
-    if (m_player && fluid_player_add_mem(m_player.get(), song.constData(), static_cast<size_t>(song.size())) == FLUID_OK)
+    const auto size = static_cast<size_t>(song.size());
+    if (m_player && fluid_player_add_mem(m_player.get(), song.constData(), size) == FLUID_OK)
         return true;
     m_player.reset();
     return false;

@@ -1,22 +1,16 @@
 #pragma once
 // The sequencer player on FluidSynth. The slow part, loading the synth module and setting up the
-// synth with its soundfont and its sound output, runs on a thread of its own, started by the
-// first "Open"; the commands
-// return at once, and what they asked for meanwhile is done once the synth is ready. The end of
-// a song is picked up by a timer, so `done` always comes through the event loop. A player that
-// cannot play (no soundfont, no sound device, a file FluidSynth rejects) stays silent and never
-// reports an end.
+// synth, runs on a thread of its own from the first "Open"; the commands return at once, and what
+// they asked for meanwhile is done once the synth is ready. The end of a song is picked up by a
+// timer, so `done` always comes through the event loop. A player that cannot play (no soundfont,
+// no sound device, a file FluidSynth rejects) stays silent and never reports an end.
 
 #include "music/Sequencer.h"
 #include "music/SynthEngine.h"
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
 #include <QTimer>
 
 #include <chrono>
-#include <memory>
 
 namespace music {
 

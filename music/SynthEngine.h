@@ -1,8 +1,8 @@
 #pragma once
 // The synthesizer behind the player and where its sound goes. The synth lives in a module of its
 // own, synth/libzelvoria-synth.so beside the program, which links FluidSynth: the player opens it
-// on its set-up thread when the first song is opened, so that a run without music never loads FluidSynth and the forty
-// libraries it brings, and the user interface never waits for them.
+// on its set-up thread at the first song, so a run without music never loads FluidSynth and the
+// forty libraries it brings, and the user interface never waits for them.
 
 #include <QByteArray>
 #include <QString>
@@ -14,9 +14,8 @@
 
 namespace music {
 
-// The program plays through FluidSynth's audio driver; tests and benchmarks put an output of
-// their own in its place, which calls `render` for blocks of sound on a thread of its own until
-// it is destroyed.
+// The program plays through FluidSynth's audio driver; tests and benchmarks put in its place an
+// output of their own, which calls `render` on a thread of its own until it is destroyed.
 class AudioOutput {
 public:
     virtual ~AudioOutput() = default;

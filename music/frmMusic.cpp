@@ -20,7 +20,8 @@ frmMusic::frmMusic(SequencerFactory makeSequencer)
     environment.songDirectory = [] { return shell::Path(); };
     environment.musicBoxTicked = [] {
         // Music is only ever started from the chooser, so the chooser exists by now.
-        auto* chooser = dynamic_cast<shell::frmChoose*>(shell::Screens::instance().existing<shell::frmChoose>());
+        auto* chooser =
+            dynamic_cast<shell::frmChoose*>(shell::Screens::instance().existing<shell::frmChoose>());
         return chooser && chooser->musicBoxTicked();
     };
     m_player = std::make_unique<MusicPlayer>(*m_sequencer, std::move(environment));

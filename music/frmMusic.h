@@ -5,7 +5,6 @@
 #include "music/MusicPlayer.h"
 #include "shell/Screen.h"
 
-#include <functional>
 #include <memory>
 
 namespace Ui {
