@@ -27,11 +27,11 @@ void assembleProgram(ProgramServices services) {
     screens.add<compat::frmMoreinfo>();
     screens.add<compat::frmProcessing>();
     screens.add<compat::frmLove>();
-    about::SystemServices& system = services.system ? *services.system : about::platformSystemServices();
-    about::LinkOpener& links = services.links ? *services.links : about::desktopLinkOpener();
-    screens.add<about::frmAbout>([&system, &links] {
+    about::SystemServices* system = services.system ? services.system : &about::platformSystemServices();
+    about::LinkOpener* links = services.links ? services.links : &about::desktopLinkOpener();
+    screens.add<about::frmAbout>([system, links] {
         auto about = std::make_unique<about::frmAbout>();
-        about->setServices(system, links);
+        about->setServices(*system, *links);
         return about;
     });
     // The hidden host of the music player; the chooser and the end of the program call it.

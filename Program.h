@@ -1,7 +1,6 @@
 #pragma once
 // How Zelvoria is put together: its eight screens, its music player and the outside services the
-// screens use. Whatever a test may put in place of the real thing is handed in here, and
-// installed nowhere else.
+// screens use. The services a test may put in place of the real ones are handed in here.
 
 #include "about/PlatformServices.h"
 #include "music/frmMusic.h"

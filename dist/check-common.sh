@@ -10,7 +10,11 @@ icon_sizes=(16 22 24 32 48 64 128 256)
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/zelvoria-check.XXXXXX")
 process_groups=()
-end_groups() { local g; for g in "${process_groups[@]}"; do kill -KILL -- "-$g" 2>/dev/null || true; done; }
+end_groups() {
+  local g
+  for g in "${process_groups[@]}"; do kill -KILL -- "-$g" 2>/dev/null || true; done
+  process_groups=() # ended: their numbers may soon belong to other processes
+}
 trap 'end_groups; rm -rf "$scratch"' EXIT
 
 # Runs a command in a process group of its own for at most $1 seconds, and then ends everything

@@ -10,18 +10,6 @@ namespace {
 // Each voice costs memory whether it sounds or not; the busiest of our songs sounds 76 at once.
 constexpr int kPolyphony = 128;
 
-void quietLog(int, const char*, void*) {}
-
-// FluidSynth prints its complaints (no sound device, bad files) on stderr by default; ours go
-// into the player's lastError() instead.
-void silenceFluidLog() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
-            fluid_set_log_function(level, quietLog, nullptr);
-    });
-}
-
 // FluidSynth's audio driver, which asks for every block the sound device wants.
 struct DriverOutput : AudioOutput {
     static int fill(void* data, int len, int, float*[], int nout, float* out[]) {
@@ -51,7 +39,13 @@ bool FluidEngine::fail(const QString& why) {
 
 bool FluidEngine::start(const QString& soundFont, const OutputFactory& output,
                         const QStringList& audioDrivers) {
-    silenceFluidLog();
+    // FluidSynth prints its complaints (no sound device, bad files) on stderr; ours go into the
+    // player's lastError() instead. The setting is the process's: made once.
+    [[maybe_unused]] static const bool silenced = [] {
+        for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
+            fluid_set_log_function(level, nullptr, nullptr);
+        return true;
+    }();
     m_settings.reset(new_fluid_settings());
     if (!m_settings)
         return fail(QStringLiteral("the synthesizer could not be created"));
@@ -89,10 +83,10 @@ bool FluidEngine::openAudioDriver(const QStringList& audioDrivers) {
         const qsizetype colon = entry.indexOf(QLatin1Char(':'));
         const QByteArray name = entry.left(colon).toLatin1();
         const QByteArray setting = "audio." + name + ".device";
-        QByteArray device = entry.mid(colon + 1).toLocal8Bit();
+        QByteArray device = colon >= 0 ? entry.mid(colon + 1).toLocal8Bit() : QByteArray();
         char* usual = nullptr;
-        if (colon < 0)
-            device = fluid_settings_getstr_default(settings, setting.constData(), &usual) == FLUID_OK ? usual : "";
+        if (colon < 0 && fluid_settings_getstr_default(settings, setting.constData(), &usual) == FLUID_OK)
+            device = usual;
         if (fluid_settings_setstr(settings, "audio.driver", name.constData()) != FLUID_OK)
             continue;
         if (!device.isEmpty() && fluid_settings_setstr(settings, setting.constData(), device.constData()) != FLUID_OK)
@@ -140,10 +134,11 @@ void FluidEngine::silence() {
 }
 
 FluidEngine::SongStatus FluidEngine::status() {
-    std::lock_guard lock(m_rendering);
+    // The player's status is an atomic of FluidSynth's, read without waiting for the sound.
     if (!m_player || fluid_player_get_status(m_player.get()) != FLUID_PLAYER_DONE)
         return SongStatus::Playing;
     // FluidSynth ends a file it could not parse at once and with no ticks.
+    std::lock_guard lock(m_rendering);
     return fluid_player_get_total_ticks(m_player.get()) > 0 ? SongStatus::Ended : SongStatus::Unplayable;
 }
 

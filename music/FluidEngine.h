@@ -1,9 +1,9 @@
 #pragma once
-// The synth on FluidSynth: the settings, the synth with the soundfont, the file player of the
-// open song and the sound output, each owned by a unique_ptr with its delete function and
-// declared in the order they are made, so they go in the reverse order: the output first
-// (nothing renders any more), the settings last. Used from one thread at a time; only the
-// output's thread calls render() beside it, and a lock keeps it off the file player meanwhile.
+// The synth on FluidSynth: the settings, the synth with the soundfont, the open song's file player
+// and the sound output, each owned by a unique_ptr with its delete function and declared in the
+// order they are made, so they go in reverse: the output first (nothing renders any more), the
+// settings last. Only the output's thread calls render() beside the user's, and a lock keeps it
+// off the file player meanwhile.
 
 #include "music/SynthEngine.h"
 
@@ -14,9 +14,7 @@
 namespace music {
 
 template <class T, void (*Delete)(T*)>
-struct Deleter {
-    void operator()(T* object) const { Delete(object); }
-};
+struct Deleter { void operator()(T* object) const { Delete(object); } };
 template <class T, void (*Delete)(T*)>
 using Owned = std::unique_ptr<T, Deleter<T, Delete>>;
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QPluginLoader>
 
+#include <future>
 #include <mutex>
 #include <thread>
 
@@ -20,12 +21,13 @@ QString FluidSequencer::systemSoundFont() {
     return fonts.isEmpty() ? QString() : folder.filePath(fonts.first());
 }
 
-// The set-up thread hands the engine over only while the player still wants it; a player that
-// goes meanwhile leaves the thread to finish, and to end the engine, on its own (a sound server
-// that does not answer never holds up the user interface).
+// The set-up thread hands the engine over only while the player still wants it. A player that
+// goes meanwhile waits a little for the thread to end, and leaves a thread stuck in a sound
+// server to finish, and to end the engine, on its own.
 struct FluidSequencer::Start {
     std::mutex mutex;
     FluidSequencer* owner = nullptr;
+    std::promise<void> finished;
 };
 
 FluidSequencer::FluidSequencer() : FluidSequencer(Options{}) {}
@@ -37,10 +39,14 @@ FluidSequencer::FluidSequencer(Options options, QObject* parent)
 }
 
 FluidSequencer::~FluidSequencer() {
-    if (m_start) {
+    if (!m_start)
+        return;
+    std::future<void> finished = m_start->finished.get_future();
+    {
         std::lock_guard lock(m_start->mutex);
         m_start->owner = nullptr;
     }
+    finished.wait_for(std::chrono::seconds(2));
 }
 
 void FluidSequencer::sendCommand(const QString& command) {
@@ -57,12 +63,12 @@ void FluidSequencer::sendCommand(const QString& command) {
 
 void FluidSequencer::open() {
     close();
+    if (m_state == EngineState::Failed)
+        return; // the error says why
     if (m_deviceType.compare(QLatin1String("Sequencer"), Qt::CaseInsensitive) != 0) {
         m_error = QStringLiteral("the device type \"%1\" is not supported").arg(m_deviceType);
         return;
     }
-    if (m_state == EngineState::Failed)
-        return; // the error says why
     QByteArray data = readMidiFile(m_fileName);
     if (!isStandardMidiFile(data)) {
         m_error = QStringLiteral("%1 is missing or not a Standard MIDI File").arg(m_fileName);
@@ -94,12 +100,16 @@ void FluidSequencer::startEngine() {
             error = engine->error();
             engine.reset();
         }
-        std::lock_guard lock(start->mutex);
-        if (start->owner) {
-            QMetaObject::invokeMethod(start->owner, [owner = start->owner, engine, error] {
-                owner->engineStarted(engine, error);
-            }, Qt::QueuedConnection);
+        {
+            std::lock_guard lock(start->mutex);
+            if (start->owner) {
+                QMetaObject::invokeMethod(start->owner, [owner = start->owner, engine, error] {
+                    owner->engineStarted(engine, error);
+                }, Qt::QueuedConnection);
+            }
         }
+        engine.reset(); // a player that went meanwhile leaves it to this thread
+        start->finished.set_value();
     }).detach();
 }
 
@@ -163,8 +173,11 @@ void FluidSequencer::poll() {
         m_poll.stop();
         return;
     }
-    if (!m_playing)
-        return; // the synth is still being set up
+    if (!m_playing) {
+        if (m_engine)
+            m_poll.stop(); // the synth took no song from the file: nothing will end
+        return;            // or the synth is still being set up
+    }
     const SynthEngine::SongStatus status = m_engine->status();
     const bool tooLong = std::chrono::steady_clock::now() - m_startedAt > m_options.maxSongLength;
     if (status == SynthEngine::SongStatus::Playing && !tooLong)

@@ -21,13 +21,11 @@ public:
 
     struct Options {
         QString soundFont; // empty: the system's General MIDI soundfont
-        // Where the sound goes; none given: the desktop's sound server or sound card, through
-        // the first of audioDrivers that opens ("driver" or "driver:device", as "alsa:hw:1,0").
-        // JACK is left out on purpose: its client may start a server of its own.
+        // Where the sound goes; none given: the first of audioDrivers that opens ("driver" or
+        // "driver:device"). Not JACK, on purpose: its client may start a server of its own.
         OutputFactory output;
         QStringList audioDrivers{QStringLiteral("pipewire"), QStringLiteral("pulseaudio"), QStringLiteral("alsa")};
-        // A song still playing after this long (a damaged file can keep going) is stopped and
-        // reported as ended.
+        // Longer than this (a damaged file can keep going), a song is stopped and reported ended.
         std::chrono::milliseconds maxSongLength = std::chrono::minutes(6);
         std::chrono::milliseconds pollInterval = std::chrono::milliseconds(150); // for the end of a song
     };

@@ -2,7 +2,6 @@
 
 #include "shell/AppState.h"
 
-#include <QDateTime>
 #include <QRandomGenerator>
 #include <chrono>
 

@@ -5,8 +5,6 @@
 
 #include "music/Sequencer.h"
 
-#include <QObject>
-#include <QString>
 #include <functional>
 
 namespace music {

@@ -42,7 +42,6 @@ public:
     virtual QString error() const = 0;
 };
 
-// What the module offers.
 class SynthModule {
 public:
     virtual ~SynthModule() = default;

@@ -3,6 +3,7 @@
 // and the sound library is opened only when music first plays. Also: the text pane, which skips
 // refilling a text it already shows, must look exactly as after a fresh fill.
 
+#include "MusicTestOutputs.h"
 #include "ProgramDriver.h"
 #include "assets/ContentCatalogue.h"
 #include "shell/Startup.h"
@@ -168,6 +169,14 @@ private slots:
         QCOMPARE(pane.textCursor().position(), 0);
         QVERIFY(!pane.textCursor().hasSelection());
         QCOMPARE(pane.verticalScrollBar()->value(), 0);
+    }
+
+    // Must run last: the real player, whose synth module brings FluidSynth with the first song.
+    void soundLibraryComesWithTheFirstSong() {
+        music::FluidSequencer player;
+        QVERIFY(!soundLibraryMapped());
+        musictest::openAndPlay(player, QFINDTESTDATA("../assets/music/song1.msc"));
+        QVERIFY(drive::spinUntil(soundLibraryMapped, 10000));
     }
 };
 
