@@ -22,6 +22,7 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QStringList>
 #include <QTest>
@@ -345,13 +346,14 @@ public:
         others.removeAll(window);
         if (others.isEmpty())
             return pause(4);
-        shell::ScreenWindow* other = pick(others);
+        QPointer<shell::ScreenWindow> other = pick(others);
         other->raise();
         other->activateWindow();
         QString what = QStringLiteral("switch to ") + other->objectName();
         if (chance(50)) {
-            QCoreApplication::processEvents();
-            what += QStringLiteral(", ") + click(other);
+            QCoreApplication::processEvents(); // may run a late click that unloads that window
+            if (other)
+                what += QStringLiteral(", ") + click(other);
         }
         return what;
     }
