@@ -4,49 +4,32 @@
 
 #include "about/HyperLink.h"
 #include "about/SystemInfo.h"
-#include "shell/FormScreenImpl.h"
-#include "shell/ScreenTypes.h"
 
 #include <QCoreApplication>
 
-template class shell::FormScreen<Ui::frmAbout>;
-
 namespace about {
 
-frmAbout::frmAbout()
-    : FormScreen(QString::fromLatin1(shell::screenName<frmAbout>), shell::WindowKind::FixedDialog),
-      m_system(&platformSystemServices()), m_links(&desktopLinkOpener()) {}
+frmAbout::frmAbout(SystemServices& system, LinkOpener& links)
+    : ScreenWindow(shell::WindowKind::FixedDialog), ui(std::make_unique<Ui::frmAbout>()) {
+    ui->setupUi(this);
+    adoptDesign();
+    ui->lblVersion->setText(versionLine(shell::programVersion()));
+    connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::closed);
+    connect(this, &ScreenWindow::closeRequested, this, &frmAbout::closed);
+    connect(ui->cmdSysInfo, &QPushButton::clicked, this, [this, &system] { StartSysInfo(system, this); });
+    connect(ui->Label1, &shell::ClickableLabel::clicked, this, [this, &links] {
+        CHYPERLINK link(links, this);
+        link.ExecuteLink(homePageAddress());
+    });
+    ui->cmdOK->setFocus();
+}
 
 frmAbout::~frmAbout() = default;
-
-void frmAbout::setServices(SystemServices& system, LinkOpener& links) {
-    m_system = &system;
-    m_links = &links;
-}
 
 QString frmAbout::homePageAddress() { return QStringLiteral("https://zelvoria.example.org/"); }
 
 QString frmAbout::versionLine(const shell::VersionNumbers& version) {
     return QCoreApplication::translate("frmAbout", "Version %1").arg(shell::versionText(version));
-}
-
-void frmAbout::connectHandlers() {
-    connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(ui->cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
-    connect(ui->Label1, &shell::ClickableLabel::clicked, this, &frmAbout::Label1_Click);
-}
-
-void frmAbout::Form_Load() { ui->cmdOK->setFocus(); }
-
-void frmAbout::Form_Activate() { ui->lblVersion->setText(versionLine(shell::programVersion())); }
-
-void frmAbout::cmdOK_Click() { Unload(); }
-
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(*m_system, window()); }
-
-void frmAbout::Label1_Click() {
-    CHYPERLINK link(*m_links, window());
-    link.ExecuteLink(homePageAddress());
 }
 
 } // namespace about

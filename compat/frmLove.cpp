@@ -5,17 +5,10 @@
 #include "compat/LoveMatch.h"
 #include "compat/SignGuides.h"
 #include "shell/Accessibility.h"
-#include "shell/AppState.h"
-#include "shell/ExitProgram.h"
-#include "shell/FormScreenImpl.h"
-#include "shell/Screens.h"
 #include "shell/Version.h"
-#include "textlayout/FormatParagraph.h"
 #include "zodiac/SignCatalogue.h"
 
 #include <QCoreApplication>
-
-template class shell::FormScreen<Ui::frmLove>;
 
 namespace compat {
 
@@ -27,87 +20,51 @@ void keepBuilt(QString& field, std::optional<QString> built) {
 }
 } // namespace
 
-frmLove::frmLove() : FormScreen(QString::fromLatin1(shell::screenName<frmLove>), shell::WindowKind::SizableNoMaximize) {}
+frmLove::frmLove() : ScreenWindow(shell::WindowKind::SizableNoMaximize), ui(std::make_unique<Ui::frmLove>()) {
+    ui->setupUi(this);
+    adoptDesign();
+    const auto options = topics();
+    for (std::size_t topic = 0; topic < options.size(); ++topic)
+        connect(options[topic], &QRadioButton::clicked, this, [this, topic] { showTopic(topic); });
+    // A click on a navigation label is a click on the button beside it.
+    connect(ui->Command6, &QPushButton::clicked, this, &frmLove::personalAnalysis);
+    connect(ui->Label6, &shell::ClickableLabel::clicked, this, &frmLove::personalAnalysis);
+    connect(ui->Command10, &QPushButton::clicked, this, &frmLove::mainMenu);
+    connect(ui->Label10, &shell::ClickableLabel::clicked, this, &frmLove::mainMenu);
+    connect(ui->Command8, &QPushButton::clicked, this, &frmLove::about);
+    connect(ui->Label8, &shell::ClickableLabel::clicked, this, &frmLove::about);
+    connect(ui->Command9, &QPushButton::clicked, this, &frmLove::exitRequested);
+    connect(ui->Label9, &shell::ClickableLabel::clicked, this, &frmLove::exitRequested);
+}
 
 frmLove::~frmLove() = default;
 
-void frmLove::connectHandlers() {
-    connect(ui->Option1, &QRadioButton::clicked, this, &frmLove::Option1_Click);
-    connect(ui->Option2, &QRadioButton::clicked, this, &frmLove::Option2_Click);
-    connect(ui->Option3, &QRadioButton::clicked, this, &frmLove::Option3_Click);
-    connect(ui->Option4, &QRadioButton::clicked, this, &frmLove::Option4_Click);
-    connect(ui->Option5, &QRadioButton::clicked, this, &frmLove::Option5_Click);
-    connect(ui->Command6, &QPushButton::clicked, this, &frmLove::Command6_Click);
-    connect(ui->Command8, &QPushButton::clicked, this, &frmLove::Command8_Click);
-    connect(ui->Command9, &QPushButton::clicked, this, &frmLove::Command9_Click);
-    connect(ui->Command10, &QPushButton::clicked, this, &frmLove::Command10_Click);
-    connect(ui->Label6, &shell::ClickableLabel::clicked, this, &frmLove::Label6_Click);
-    connect(ui->Label8, &shell::ClickableLabel::clicked, this, &frmLove::Label8_Click);
-    connect(ui->Label9, &shell::ClickableLabel::clicked, this, &frmLove::Label9_Click);
-    connect(ui->Label10, &shell::ClickableLabel::clicked, this, &frmLove::Label10_Click);
+std::array<QRadioButton*, 5> frmLove::topics() const {
+    return {ui->Option1, ui->Option2, ui->Option3, ui->Option4, ui->Option5};
 }
 
-void frmLove::Form_Load() {
-    ensureLoaded();
-    m_separator = textlayout::BlankLine();
-}
-
-void frmLove::Form_Activate() {
-    ui->Option1->setChecked(true);
-    Option1_Click();
-    ui->Option1->setFocus();
-    window()->setWindowTitle(shell::VersionCaption());
-
-    const shell::AppState& state = shell::appState();
+void frmLove::showCouple(const QString& userSign, const QString& partnerSign, const QString& partnerGender) {
+    setWindowTitle(shell::VersionCaption());
     //: The headline under "In Love With A ": the partner's sign, then " ...".
-    ui->lblPartHoro->setText(
-        QCoreApplication::translate("frmLove", "%1 ...").arg(state.PartnerSign));
-    LoveRatingsText = BuildLoveRatingsText();
-    if (zodiac::IsSignName(state.PartnerSign)) {
-        if (zodiac::IsSignName(state.UserSign))
-            keepBuilt(LoveMatchText, BuildLoveMatchText(state.UserSign, state.PartnerSign));
-        keepBuilt(DosAndDontsText, BuildDosAndDontsText(state.PartnerSign));
-        keepBuilt(DateGuideText, BuildDateGuideText(state.PartnerSign));
-        if (zodiac::IsGenderWord(state.PartnerGender))
-            keepBuilt(GiftGuideText, BuildGiftGuideText(state.PartnerSign, state.PartnerGender));
+    ui->lblPartHoro->setText(QCoreApplication::translate("frmLove", "%1 ...").arg(partnerSign));
+    m_texts[4] = BuildLoveRatingsText();
+    if (zodiac::IsSignName(partnerSign)) {
+        if (zodiac::IsSignName(userSign))
+            keepBuilt(m_texts[0], BuildLoveMatchText(userSign, partnerSign));
+        keepBuilt(m_texts[1], BuildDosAndDontsText(partnerSign));
+        keepBuilt(m_texts[2], BuildDateGuideText(partnerSign));
+        if (zodiac::IsGenderWord(partnerGender))
+            keepBuilt(m_texts[3], BuildGiftGuideText(partnerSign, partnerGender));
     }
-    ShowLoveMatch();
+    ui->Option1->setChecked(true);
+    showTopic(0);
+    ui->Option1->setFocus();
 }
 
 // The pane is named after the topic it shows, for screen readers.
-void frmLove::showText(const QString& text, const QAbstractButton& topic) {
-    ui->txtContent->setText(text);
-    shell::nameAfterTopic(*ui->txtContent, topic);
+void frmLove::showTopic(std::size_t topic) {
+    ui->txtContent->setText(m_texts[topic]);
+    shell::nameAfterTopic(*ui->txtContent, *topics()[topic]);
 }
-
-void frmLove::ShowLoveMatch() { showText(LoveMatchText, *ui->Option1); }
-
-void frmLove::Option1_Click() { showText(LoveMatchText, *ui->Option1); }
-void frmLove::Option2_Click() { showText(DosAndDontsText, *ui->Option2); }
-void frmLove::Option3_Click() { showText(DateGuideText, *ui->Option3); }
-void frmLove::Option4_Click() { showText(GiftGuideText, *ui->Option4); }
-void frmLove::Option5_Click() { showText(LoveRatingsText, *ui->Option5); }
-
-void frmLove::Command6_Click() {
-    Hide();
-    shell::screen<personal::frmPersonal>().Show();
-}
-
-void frmLove::Command8_Click() { shell::screen<about::frmAbout>().Show(); }
-
-void frmLove::Command9_Click() { shell::ExitProgram(); }
-
-void frmLove::Command10_Click() {
-    Hide();
-    shell::screen<shell::frmChoose>().Show();
-}
-
-// A click on a navigation label is a click on the button beside it.
-void frmLove::Label6_Click() { Command6_Click(); }
-void frmLove::Label8_Click() { Command8_Click(); }
-void frmLove::Label9_Click() { Command9_Click(); }
-void frmLove::Label10_Click() { Command10_Click(); }
-
-void frmLove::Form_Unload() { shell::ExitProgram(); }
 
 } // namespace compat

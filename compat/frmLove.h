@@ -1,58 +1,43 @@
 #pragma once
 // The love analysis of the couple: the partner's sign as a headline, five topics as option
-// buttons, and the chosen topic's text in the pane. Every activation rebuilds all five texts
-// from AppState and starts again on "Love Match"; a topic only copies its stored text.
+// buttons, and the chosen topic's text in the pane. It is handed the couple each time it
+// becomes the active screen, rebuilds all five texts then and starts again on "Love Match"; a
+// topic only shows its stored text.
 
-#include "shell/Screen.h"
+#include "shell/ScreenWindow.h"
 
-class QAbstractButton;
+#include <array>
+#include <memory>
+
+class QRadioButton;
 
 namespace Ui {
 class frmLove;
 }
 
-extern template class shell::FormScreen<Ui::frmLove>;
-
 namespace compat {
 
-class frmLove : public shell::FormScreen<Ui::frmLove> {
+class frmLove : public shell::ScreenWindow {
     Q_OBJECT
 public:
     frmLove();
     ~frmLove() override;
 
-    // Public: the progress screen calls it before every showing (it loads the screen first).
-    void Form_Load() override;
-    void Form_Activate() override;
-    void Form_Unload() override;
+    // A name that is not exactly a sign's (or a gender word) keeps the texts built from it before.
+    void showCouple(const QString& userSign, const QString& partnerSign, const QString& partnerGender);
 
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
-    void Option4_Click();
-    void Option5_Click();
-    void Command6_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
-    void Label6_Click();
-    void Label8_Click();
-    void Label9_Click();
-    void Label10_Click();
-
-protected:
-    void connectHandlers() override;
+signals:
+    void personalAnalysis();
+    void mainMenu();
+    void about();
+    void exitRequested();
 
 private:
-    void ShowLoveMatch();
-    void showText(const QString& text, const QAbstractButton& topic);
+    std::array<QRadioButton*, 5> topics() const;
+    void showTopic(std::size_t topic);
 
-    QString m_separator;
-    QString LoveMatchText;
-    QString DosAndDontsText;
-    QString DateGuideText;
-    QString GiftGuideText;
-    QString LoveRatingsText;
+    std::unique_ptr<Ui::frmLove> ui;
+    std::array<QString, 5> m_texts;
 };
 
 } // namespace compat

@@ -1,34 +1,39 @@
 #pragma once
 // The partner details: the partner's gender and sun sign, read as one sentence ("He is a
-// Aries"), checked and stored before the compatibility display. Every entry from the personal
-// analysis resets the screen through its public Form_Load.
+// Aries"), checked before the compatibility display. The screen is reset on every entry.
 
-#include "shell/Screen.h"
+#include "shell/ScreenWindow.h"
+
+#include <memory>
 
 namespace Ui {
 class frmMoreinfo;
 }
 
-extern template class shell::FormScreen<Ui::frmMoreinfo>;
-
 namespace compat {
 
-class frmMoreinfo : public shell::FormScreen<Ui::frmMoreinfo> {
+class frmMoreinfo : public shell::ScreenWindow {
     Q_OBJECT
 public:
     frmMoreinfo();
     ~frmMoreinfo() override;
 
-    // The reset; other screens call it directly (it loads the screen first if need be).
-    void Form_Load() override;
-    void Form_Activate() override;
-    void Form_Unload() override;
+    // Back to "He" and "Aries", no birthday range.
+    void reset();
+    // Each time it becomes the active screen: caption and birthday range.
+    void refresh();
+
+signals:
+    // A valid gender word and sign name.
+    void proceed(const QString& gender, const QString& sign);
+    void cancelled();
+    void exitRequested();
+
+private:
     void cboHoro_Click();
     void Command1_Click();
-    void Command2_Click();
 
-protected:
-    void connectHandlers() override;
+    std::unique_ptr<Ui::frmMoreinfo> ui;
 };
 
 } // namespace compat

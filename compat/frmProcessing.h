@@ -1,21 +1,20 @@
 #pragma once
 // The short "Calculating Compatibility . . ." display between the partner details and the love
-// analysis: a fast timer counts AppState.ProgressCount from 0 to 100, shown as a number and a
-// bar, and the tick after 100 hands over to the love analysis screen.
+// analysis: the count from 0 to 100, shown as a number and a bar. Its fast timer only ticks;
+// whoever shows the screen keeps the count and says what each tick shows.
 
-#include "shell/Screen.h"
+#include "shell/ScreenWindow.h"
 
 #include <QTimer>
+#include <memory>
 
 namespace Ui {
 class frmProcessing;
 }
 
-extern template class shell::FormScreen<Ui::frmProcessing>;
-
 namespace compat {
 
-class frmProcessing : public shell::FormScreen<Ui::frmProcessing> {
+class frmProcessing : public shell::ScreenWindow {
     Q_OBJECT
 public:
     static constexpr int TickMs = 1;
@@ -23,28 +22,18 @@ public:
     frmProcessing();
     ~frmProcessing() override;
 
-    void Form_Activate() override;
-    void Form_Unload() override;
-    // One progress tick; also called directly by the partner screen.
-    void tmrPercent_Timer();
+    // Starting a running count leaves it running as it was.
+    void startCount();
+    void stopCount();
+    void showCount(int count);
 
     QTimer& tmrPercent() { return m_tmrPercent; }
-    // Enabling an enabled timer leaves it running as it was.
-    void enableTimer();
-
-    QString percentLabel() const;
-    int barValue() const;
 
 signals:
-    // A tick has just put this count on the screen.
-    void percentShown(int count);
-
-protected:
-    void connectHandlers() override;
+    void tick();
 
 private:
-    void handOver();
-
+    std::unique_ptr<Ui::frmProcessing> ui;
     QTimer m_tmrPercent;
 };
 

@@ -1,6 +1,5 @@
 #include "music/MusicPlayer.h"
 
-#include "shell/AppState.h"
 
 #include <QRandomGenerator>
 #include <chrono>
@@ -41,13 +40,6 @@ void MusicPlayer::MMControl1_Done(int /*notifyCode*/) {
     m_player.setFileName(songPath(m_env.songDirectory(), song));
     m_player.sendCommand(QStringLiteral("Open"));
     m_player.sendCommand(QStringLiteral("Play"));
-}
-
-void MusicPlayer::StartMusic() {
-    if (!shell::appState().MusicRestartPending)
-        return;
-    MMControl1_Done(1);
-    shell::appState().MusicRestartPending = false;
 }
 
 void MusicPlayer::StopMusic() {

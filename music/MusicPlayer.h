@@ -33,7 +33,6 @@ public:
 
     // A song has ended (or StartMusic wants one): close, pick, and play if the box is ticked.
     void MMControl1_Done(int notifyCode);
-    void StartMusic();
     void StopMusic();
     void ShutdownMusic();
 

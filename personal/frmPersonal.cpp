@@ -4,149 +4,72 @@
 
 #include "personal/PersonalContent.h"
 #include "shell/Accessibility.h"
-#include "shell/AppState.h"
-#include "shell/ExitProgram.h"
-#include "shell/FormScreenImpl.h"
-#include "shell/Screens.h"
 #include "shell/Version.h"
-#include "textlayout/FormatParagraph.h"
 #include "zodiac/SignCatalogue.h"
 
 #include <QSignalBlocker>
-#include <array>
-
-template class shell::FormScreen<Ui::frmPersonal>;
 
 namespace personal {
 
 frmPersonal::frmPersonal()
-    : FormScreen(QString::fromLatin1(shell::screenName<frmPersonal>), shell::WindowKind::SizableNoMaximize) {}
+    : ScreenWindow(shell::WindowKind::SizableNoMaximize), ui(std::make_unique<Ui::frmPersonal>()) {
+    ui->setupUi(this);
+    adoptDesign();
+    // A topic shows its text when the user selects it (mouse, arrow keys, access key); the
+    // selection showReading makes itself is quiet.
+    const auto options = topics();
+    for (std::size_t topic = 0; topic < options.size(); ++topic) {
+        connect(options[topic], &QRadioButton::toggled, this, [this, topic](bool on) {
+            if (on)
+                showTopic(topic);
+        });
+    }
+    connect(ui->Option7, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            emit moreOnLove();
+    });
+    // A click on a navigation label is a click on the button beside it.
+    connect(ui->Command10, &QPushButton::clicked, this, &frmPersonal::mainMenu);
+    connect(ui->Label10, &shell::ClickableLabel::clicked, this, &frmPersonal::mainMenu);
+    connect(ui->Command8, &QPushButton::clicked, this, &frmPersonal::about);
+    connect(ui->Label8, &shell::ClickableLabel::clicked, this, &frmPersonal::about);
+    connect(ui->Command9, &QPushButton::clicked, this, &frmPersonal::exitRequested);
+    connect(ui->Label9, &shell::ClickableLabel::clicked, this, &frmPersonal::exitRequested);
+}
 
 frmPersonal::~frmPersonal() = default;
 
-void frmPersonal::connectHandlers() {
-    // A topic's handler runs when the user selects it (mouse, arrow keys, access key); the
-    // selection Form_Activate makes itself is quiet.
-    const auto onSelect = [this](QRadioButton* option, void (frmPersonal::*handler)()) {
-        connect(option, &QRadioButton::toggled, this, [this, handler](bool on) {
-            if (on)
-                (this->*handler)();
-        });
-    };
-    onSelect(ui->Option1, &frmPersonal::Option1_Click);
-    onSelect(ui->Option2, &frmPersonal::Option2_Click);
-    onSelect(ui->Option3, &frmPersonal::Option3_Click);
-    onSelect(ui->Option4, &frmPersonal::Option4_Click);
-    onSelect(ui->Option5, &frmPersonal::Option5_Click);
-    onSelect(ui->Option6, &frmPersonal::Option6_Click);
-    onSelect(ui->Option7, &frmPersonal::Option7_Click);
-    connect(ui->Command10, &QPushButton::clicked, this, &frmPersonal::Command10_Click);
-    connect(ui->Label10, &shell::ClickableLabel::clicked, this, &frmPersonal::Label10_Click);
-    connect(ui->Command8, &QPushButton::clicked, this, &frmPersonal::Command8_Click);
-    connect(ui->Label8, &shell::ClickableLabel::clicked, this, &frmPersonal::Label8_Click);
-    connect(ui->Command9, &QPushButton::clicked, this, &frmPersonal::Command9_Click);
-    connect(ui->Label9, &shell::ClickableLabel::clicked, this, &frmPersonal::Label9_Click);
+std::array<QRadioButton*, 6> frmPersonal::topics() const {
+    return {ui->Option1, ui->Option2, ui->Option3, ui->Option4, ui->Option5, ui->Option6};
 }
 
-void frmPersonal::Form_Load() {
-    BlankLine = textlayout::BlankLine();
-}
-
-void frmPersonal::Form_Activate() {
-    window()->setWindowTitle(shell::VersionCaption());
-
-    {
-        const QSignalBlocker quiet(ui->Option1);
-        ui->Option1->setChecked(true);
-    }
-    Option1_Click();
-    ui->Option1->setFocus();
-
+void frmPersonal::showReading(const QString& sign) {
+    setWindowTitle(shell::VersionCaption());
     const std::array<shell::SvgPicture*, zodiac::SignCount> banners{
         ui->Image1, ui->Image2, ui->Image3, ui->Image4,  ui->Image5,  ui->Image6,
         ui->Image7, ui->Image8, ui->Image9, ui->Image10, ui->Image11, ui->Image12};
     for (shell::SvgPicture* banner : banners)
         banner->hide();
-
-    RelationshipText = BuildRelationshipText();
-
-    // Only an exact sign name finds its texts; anything else keeps what was built before.
-    const QString sign = shell::appState().UserSign;
+    m_texts[5] = BuildRelationshipText();
     if (const auto found = zodiac::signFromName(sign)) {
         banners[static_cast<std::size_t>(zodiac::placeOf(*found))]->show();
-        IntroductionText = BuildIntroductionText(sign).value_or(IntroductionText);
-        HouseText = BuildHouseText(sign).value_or(HouseText);
-        QualityText = BuildQualityText(sign).value_or(QualityText);
-        PlanetText = BuildPlanetText(sign).value_or(PlanetText);
-        ElementText = BuildElementText(sign).value_or(ElementText);
+        const std::array builders{BuildIntroductionText, BuildHouseText, BuildQualityText, BuildPlanetText,
+                                  BuildElementText};
+        for (std::size_t topic = 0; topic < builders.size(); ++topic)
+            m_texts[topic] = builders[topic](sign).value_or(m_texts[topic]);
     }
-
-    ShowIntroduction();
+    {
+        const QSignalBlocker quiet(ui->Option1);
+        ui->Option1->setChecked(true);
+    }
+    showTopic(0);
+    ui->Option1->setFocus();
 }
 
 // The pane is named after the topic it shows, for screen readers.
-void frmPersonal::showText(const QString& text, const QAbstractButton& topic) {
-    ui->txtContent->setText(text);
-    shell::nameAfterTopic(*ui->txtContent, topic);
-}
-
-void frmPersonal::ShowIntroduction() {
-    showText(IntroductionText, *ui->Option1);
-}
-
-void frmPersonal::Option1_Click() {
-    showText(IntroductionText, *ui->Option1);
-}
-void frmPersonal::Option2_Click() {
-    showText(HouseText, *ui->Option2);
-}
-void frmPersonal::Option3_Click() {
-    showText(QualityText, *ui->Option3);
-}
-void frmPersonal::Option4_Click() {
-    showText(PlanetText, *ui->Option4);
-}
-void frmPersonal::Option5_Click() {
-    showText(ElementText, *ui->Option5);
-}
-void frmPersonal::Option6_Click() {
-    showText(RelationshipText, *ui->Option6);
-}
-
-void frmPersonal::Option7_Click() {
-    Hide();
-    // The partner screen's Form_Load doubles as its reset.
-    shell::Screen& more = shell::screen<compat::frmMoreinfo>();
-    more.ensureLoaded();
-    more.Form_Load();
-    more.Show();
-}
-
-void frmPersonal::Command10_Click() {
-    Hide();
-    shell::screen<shell::frmChoose>().Show();
-}
-
-void frmPersonal::Command8_Click() {
-    shell::screen<about::frmAbout>().Show();
-}
-
-void frmPersonal::Command9_Click() {
-    shell::ExitProgram();
-}
-
-void frmPersonal::Label10_Click() {
-    Command10_Click();
-}
-void frmPersonal::Label8_Click() {
-    Command8_Click();
-}
-void frmPersonal::Label9_Click() {
-    Command9_Click();
-}
-
-void frmPersonal::Form_Unload() {
-    shell::ExitProgram();
+void frmPersonal::showTopic(std::size_t topic) {
+    ui->txtContent->setText(m_texts[topic]);
+    shell::nameAfterTopic(*ui->txtContent, *topics()[topic]);
 }
 
 } // namespace personal

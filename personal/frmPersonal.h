@@ -1,61 +1,44 @@
 #pragma once
-// The personal analysis: the banner of the user's sign and seven topics. Every time it becomes
-// the active screen it rebuilds the six topic texts for the current sign and starts again on
-// the Introduction; choosing a topic only shows the text already built.
+// The personal analysis: the banner of the user's sign and seven topics. It is handed the sign
+// each time it becomes the active screen, rebuilds the six topic texts then and starts again on
+// the Introduction; choosing a topic only shows the text already built. The seventh topic,
+// "More on love", leads on to the partner's details.
 
-#include "shell/Screen.h"
+#include "shell/ScreenWindow.h"
 
 #include <QString>
+#include <array>
+#include <memory>
 
-class QAbstractButton;
+class QRadioButton;
 
 namespace Ui {
 class frmPersonal;
 }
 
-extern template class shell::FormScreen<Ui::frmPersonal>;
-
 namespace personal {
 
-class frmPersonal : public shell::FormScreen<Ui::frmPersonal> {
+class frmPersonal : public shell::ScreenWindow {
     Q_OBJECT
 public:
     frmPersonal();
     ~frmPersonal() override;
 
-    void Form_Load() override;
-    void Form_Activate() override;
-    void Form_Unload() override;
+    // A name that is not exactly a sign's keeps the texts built before.
+    void showReading(const QString& sign);
 
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
-    void Option4_Click();
-    void Option5_Click();
-    void Option6_Click();
-    void Option7_Click();
-    void Command10_Click();
-    void Label10_Click();
-    void Command8_Click();
-    void Label8_Click();
-    void Command9_Click();
-    void Label9_Click();
-
-protected:
-    void connectHandlers() override;
+signals:
+    void moreOnLove();
+    void mainMenu();
+    void about();
+    void exitRequested();
 
 private:
-    void ShowIntroduction();
-    void showText(const QString& text, const QAbstractButton& topic);
+    std::array<QRadioButton*, 6> topics() const;
+    void showTopic(std::size_t topic);
 
-    QString IntroductionText;
-    QString HouseText;
-    QString QualityText;
-    QString PlanetText;
-    QString ElementText;
-    QString RelationshipText;
-    // The empty row between paragraphs, as the topic texts are built with it.
-    QString BlankLine;
+    std::unique_ptr<Ui::frmPersonal> ui;
+    std::array<QString, 6> m_texts;
 };
 
 } // namespace personal

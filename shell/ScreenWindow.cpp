@@ -1,7 +1,5 @@
 #include "shell/ScreenWindow.h"
 
-#include "shell/Screen.h"
-#include "shell/Screens.h"
 #include "shell/Startup.h"
 
 #include <QApplication>
@@ -93,8 +91,7 @@ Qt::WindowFlags flagsFor(WindowKind kind) {
 
 } // namespace
 
-ScreenWindow::ScreenWindow(Screen& screen, WindowKind kind)
-    : QWidget(nullptr, flagsFor(kind)), m_screen(screen), m_kind(kind) {
+ScreenWindow::ScreenWindow(WindowKind kind) : QWidget(nullptr, flagsFor(kind)), m_kind(kind) {
     installDialogKeys();
     if (kind != WindowKind::Borderless)
         installProgramIcon();
@@ -127,14 +124,13 @@ void ScreenWindow::adoptDesign() {
 
 bool ScreenWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
-        Screens::instance().windowActivated(m_screen);
+        emit activated();
     return QWidget::event(event);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
-    // The screen decides what closing means; the window is never just closed.
     event->ignore();
-    m_screen.closeRequested();
+    emit closeRequested();
 }
 
 void ScreenWindow::changeEvent(QEvent* event) {

@@ -1,7 +1,9 @@
 #pragma once
-// The top-level window of a screen. It reports activation and closing to the screen framework,
-// gives plain windows the default button (Enter) and cancel button (Esc) of dialogs, keeps a
-// window without maximize from being maximized, and centres itself when first shown.
+// The top-level window every screen of the program is made of. It says when the window system
+// makes it the active window and when the user asks to close it (the window itself never just
+// closes: whoever shows it decides what closing means), gives plain windows the default button
+// (Enter) and cancel button (Esc) of dialogs, keeps a window without maximize from being
+// maximized, and centres itself when first shown.
 
 #include "shell/WindowKind.h"
 
@@ -11,18 +13,10 @@
 
 namespace shell {
 
-class Screen;
-
 class ScreenWindow : public QWidget {
     Q_OBJECT
 public:
-    ScreenWindow(Screen& screen, WindowKind kind);
-
-    Screen& screen() const { return m_screen; }
-
-    // Call after the controls are built: applies the window kind to the designed size and finds
-    // the designed default button and the button marked with the "cancel" property.
-    void adoptDesign();
+    explicit ScreenWindow(WindowKind kind);
 
     QPushButton* defaultButton() const { return m_default; }
     QPushButton* cancelButton() const { return m_cancel; }
@@ -31,14 +25,21 @@ public:
     // the next show() makes them again. Everything else (controls, texts, position) stays.
     void releaseNativeWindow() { destroy(); }
 
+signals:
+    void activated();
+    void closeRequested();
+
 protected:
+    // Call after the form's controls are built: applies the window kind to the designed size
+    // and finds the designed default button and the button marked with the "cancel" property.
+    void adoptDesign();
+
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    Screen& m_screen;
     WindowKind m_kind;
     QPointer<QPushButton> m_default;
     QPointer<QPushButton> m_cancel;

@@ -1,10 +1,6 @@
 #include "shell/Startup.h"
 
-#include "shell/AppState.h"
-#include "shell/ExitProgram.h"
 #include "shell/Fonts.h"
-#include "shell/Screen.h"
-#include "shell/Screens.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -48,17 +44,6 @@ void installProgramIcon() {
         return;
     installed = true;
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/sun.svg")));
-}
-
-void startProgram() {
-    appState() = AppState{};
-    screen<frmSplash>().Show();
-}
-
-int runEventLoop() {
-    const int status = QApplication::exec();
-    ExitProgram();
-    return status;
 }
 
 } // namespace shell

@@ -1,36 +1,39 @@
 #pragma once
 // The sign chooser, which serves as the main menu: the user picks or types their sun sign,
 // sees its birthday range, chooses whether background music plays, and goes on to the
-// personal analysis. Loaded once; afterwards only hidden and shown.
+// personal analysis. Made once; afterwards only hidden and shown, keeping what the user set.
 
-#include "shell/Screen.h"
+#include "shell/ScreenWindow.h"
+
+#include <memory>
 
 namespace Ui {
 class frmChoose;
 }
 
-extern template class shell::FormScreen<Ui::frmChoose>;
-
 namespace shell {
 
-class frmChoose : public FormScreen<Ui::frmChoose> {
+class frmChoose : public ScreenWindow {
     Q_OBJECT
 public:
     frmChoose();
     ~frmChoose() override;
 
-    void Form_Load() override;
-    void Form_Activate() override;
-    void Form_Unload() override;
-    void cboHoro_Click();
-    void Command1_Click();
-    void Command2_Click();
-
+    // Each time it becomes the active screen: caption, birthday range, focus on the sign box.
+    void refresh();
     // The music box reads as ticked only when it is exactly ticked.
     bool musicBoxTicked() const;
 
-protected:
-    void connectHandlers() override;
+signals:
+    // A valid sign name, and whether the music box is ticked.
+    void proceed(const QString& sign, bool music);
+    void exitRequested();
+
+private:
+    void cboHoro_Click();
+    void Command1_Click();
+
+    std::unique_ptr<Ui::frmChoose> ui;
 };
 
 } // namespace shell

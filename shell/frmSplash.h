@@ -1,20 +1,19 @@
 #pragma once
-// The splash picture with the program's version; after one tick of its timer it gives way to
-// the sign chooser and is never shown again.
+// The splash picture with the program's version. Its timer runs from the moment it is made;
+// at its one tick the splash says it is done.
 
-#include "shell/Screen.h"
+#include "shell/ScreenWindow.h"
 
 #include <QTimer>
+#include <memory>
 
 namespace Ui {
 class frmSplash;
 }
 
-extern template class shell::FormScreen<Ui::frmSplash>;
-
 namespace shell {
 
-class frmSplash : public FormScreen<Ui::frmSplash> {
+class frmSplash : public ScreenWindow {
     Q_OBJECT
 public:
     static constexpr int SplashMs = 1500;
@@ -22,16 +21,13 @@ public:
     frmSplash();
     ~frmSplash() override;
 
-    void Form_Activate() override;
-    void tmrSplash_Timer();
-
     QTimer& tmrSplash() { return m_tmrSplash; }
-    QString versionLabel() const;
 
-protected:
-    void connectHandlers() override;
+signals:
+    void finished();
 
 private:
+    std::unique_ptr<Ui::frmSplash> ui;
     QTimer m_tmrSplash;
 };
 

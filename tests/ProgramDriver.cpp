@@ -1,10 +1,18 @@
 #include "ProgramDriver.h"
 
+#include "FakeSequencer.h"
 #include "compat/LoveMatch.h"
 #include "compat/SignGuides.h"
-#include "shell/Music.h"
 #include "shell/TextPane.h"
+#include "about/frmAbout.h"
+#include "compat/frmLove.h"
+#include "compat/frmMoreinfo.h"
+#include "compat/frmProcessing.h"
+#include "personal/frmPersonal.h"
+#include "shell/frmChoose.h"
+#include "shell/frmSplash.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QLineEdit>
@@ -14,41 +22,84 @@
 
 namespace drive {
 
+namespace {
+struct Driven {
+    std::unique_ptr<Program> program;
+    FakeSequencer* music = nullptr;
+    int ends = 0;
+};
+Driven& driven() {
+    static Driven state;
+    return state;
+}
+} // namespace
+
 const QStringList& screenNames() {
     static const QStringList names{"frmSplash", "frmChoose", "frmPersonal", "frmMoreinfo",
-                                   "frmProcessing", "frmLove", "frmAbout", "frmMusic"};
+                                   "frmProcessing", "frmLove", "frmAbout"};
     return names;
 }
 
-void freshWholeProgram(ProgramServices services) {
-    freshProgram();
+Program& freshWholeProgram(ProgramServices services) {
+    Driven& state = driven();
+    state.program.reset();
+    settle();
+    state.music = nullptr;
+    state.ends = 0;
+    recordMessages();
     services.messages = [](QWidget*, const shell::Message& m) { messages() << m; };
     if (!services.end)
-        services.end = [] { ++programEndLog().ends; };
-    assembleProgram(std::move(services));
+        services.end = [] { ++driven().ends; };
+    state.program = std::make_unique<Program>(std::move(services));
+    return *state.program;
 }
 
-void programWithRecordedMusic() {
-    freshWholeProgram();
-    shell::setMusicOperations({[] { ++programEndLog().musicStarts; }, [] { ++programEndLog().musicStops; },
-                               [] { ++programEndLog().musicShutdowns; }});
+Program& programWithRecordedMusic() {
+    ProgramServices services;
+    services.sequencer = [] {
+        auto fake = std::make_unique<FakeSequencer>();
+        driven().music = fake.get();
+        return fake;
+    };
+    return freshWholeProgram(std::move(services));
 }
 
-void setPair(const QString& user, const QString& partner, const QString& gender) {
-    shell::appState().UserSign = user;
-    shell::appState().PartnerSign = partner;
-    shell::appState().PartnerGender = gender;
+Program& program() {
+    Q_ASSERT(driven().program);
+    return *driven().program;
 }
 
-shell::Screen& screen(const QString& name) { return shell::Screens::instance().get(name); }
+FakeSequencer& recordedMusic() {
+    Q_ASSERT(driven().music);
+    return *driven().music;
+}
 
-shell::Screen* loadedScreen(const QString& name) {
-    shell::Screen* screen = shell::Screens::instance().existing(name);
-    return screen && screen->isLoaded() ? screen : nullptr;
+int ends() { return driven().ends; }
+
+shell::ScreenWindow& screen(const QString& name) {
+    Program& p = program();
+    const std::function<shell::ScreenWindow&()> makers[] = {
+        [&]() -> shell::ScreenWindow& { return p.splash(); },   [&]() -> shell::ScreenWindow& { return p.choose(); },
+        [&]() -> shell::ScreenWindow& { return p.personal(); }, [&]() -> shell::ScreenWindow& { return p.moreinfo(); },
+        [&]() -> shell::ScreenWindow& { return p.processing(); }, [&]() -> shell::ScreenWindow& { return p.love(); },
+        [&]() -> shell::ScreenWindow& { return p.about(); }};
+    const qsizetype index = screenNames().indexOf(name);
+    if (index < 0)
+        qFatal("no screen %s", qPrintable(name));
+    return makers[index]();
+}
+
+shell::ScreenWindow* loadedScreen(const QString& name) {
+    const auto made = program().madeScreens();
+    for (shell::ScreenWindow* screen : made) {
+        if (screen->objectName() == name)
+            return screen;
+    }
+    return nullptr;
 }
 
 bool visible(const QString& name) {
-    const shell::Screen* screen = loadedScreen(name);
+    const QWidget* screen = loadedScreen(name);
     return screen && screen->isVisible();
 }
 
@@ -62,16 +113,16 @@ QStringList visibleScreens() {
 }
 
 bool isActive(const QString& name) {
-    const shell::Screen* screen = loadedScreen(name);
-    return screen && QApplication::activeWindow() == screen->window();
+    const QWidget* screen = loadedScreen(name);
+    return screen && QApplication::activeWindow() == screen;
 }
 
 void noSuchControl(const QString& screenName, const QString& name) {
     qFatal("no control %s on %s", qPrintable(name), qPrintable(screenName));
 }
 
-QString paneText(const shell::Screen& screen) {
-    auto* pane = screen.window()->findChild<shell::TextPane*>(QStringLiteral("txtContent"));
+QString paneText(const QWidget& window) {
+    auto* pane = window.findChild<shell::TextPane*>(QStringLiteral("txtContent"));
     return pane ? pane->text() : QStringLiteral("<no pane>");
 }
 
@@ -121,13 +172,30 @@ void typeInto(QComboBox* box, const QString& text) {
     QTest::keyClicks(box->lineEdit(), text);
 }
 
+bool reachMainMenu() {
+    program().start();
+    program().splash().tmrSplash().start(0);
+    return spinUntil([] { return visible(QStringLiteral("frmChoose")); })
+           && QTest::qWaitForWindowActive(&screen(QStringLiteral("frmChoose")));
+}
+
 bool chooseSign(const QString& sign) {
-    if (!QTest::qWaitForWindowActive(screen(QStringLiteral("frmChoose")).window()))
+    if (!QTest::qWaitForWindowActive(&screen(QStringLiteral("frmChoose"))))
         return false;
     auto* box = control<QComboBox>(QStringLiteral("frmChoose"), QStringLiteral("cboHoro"));
     typeInto(box, sign);
     QTest::keyClick(box, Qt::Key_Return);
     return spinUntil([] { return visible(QStringLiteral("frmPersonal")); });
+}
+
+bool choosePartner(const QString& gender, const QString& sign) {
+    control<QRadioButton>(QStringLiteral("frmPersonal"), QStringLiteral("Option7"))->click();
+    if (!visible(QStringLiteral("frmMoreinfo")))
+        return false;
+    typeInto(control<QComboBox>(QStringLiteral("frmMoreinfo"), QStringLiteral("cboGender")), gender);
+    typeInto(control<QComboBox>(QStringLiteral("frmMoreinfo"), QStringLiteral("cboHoro")), sign);
+    control<QPushButton>(QStringLiteral("frmMoreinfo"), QStringLiteral("Command1"))->click();
+    return spinUntil([] { return visible(QStringLiteral("frmLove")); });
 }
 
 } // namespace drive

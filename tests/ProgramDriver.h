@@ -1,34 +1,39 @@
 #pragma once
 // One driver of the real program for the tests that walk its screens: the whole program made
-// fresh as main() assembles it, its screens and their controls found by name, a sign typed,
-// the event loop run until a screen is up, the pane read. Message boxes and the end of the
-// program are recorded (ScreenTestSupport.h).
+// fresh as main() makes it, its screens and their controls found by name, a sign typed, the
+// event loop run until a screen is up, the pane read. Message boxes are recorded
+// (ScreenTestSupport.h), and so is the end of the program.
 
 #include "Program.h"
 #include "ScreenTestSupport.h"
+#include "shell/ScreenWindow.h"
 
 #include <QStringList>
 #include <functional>
 
 class QComboBox;
+class FakeSequencer;
 
 namespace drive {
 
-// The program's screens in the order of the road, the music player's hidden host last.
+// The program's screens in the order of the road.
 const QStringList& screenNames();
 
-// The whole program as main() assembles it, fresh: messages and the end of the program
-// recorded, every other service the real one unless given.
-void freshWholeProgram(ProgramServices services = {});
-// The same with the music recorded rather than played (counted in programEndLog()).
-void programWithRecordedMusic();
-// The user's sign and the partner's, as the chooser and the partner screen store them.
-void setPair(const QString& user, const QString& partner, const QString& gender);
+// The whole program as main() makes it, fresh (the one before goes): messages and the end of
+// the program recorded, every other service the real one unless given.
+Program& freshWholeProgram(ProgramServices services = {});
+// The same with the music recorded rather than played.
+Program& programWithRecordedMusic();
+Program& program();
+// What the recorded music was told (programWithRecordedMusic).
+FakeSequencer& recordedMusic();
+// How often the program has ended.
+int ends();
 
 // The screen of that name, made on first use.
-shell::Screen& screen(const QString& name);
-// The screen if it is made and has its window, else null.
-shell::Screen* loadedScreen(const QString& name);
+shell::ScreenWindow& screen(const QString& name);
+// The screen if it is made, else null.
+shell::ScreenWindow* loadedScreen(const QString& name);
 bool visible(const QString& name);
 QStringList visibleScreens();
 // Whether the screen's window is the active window.
@@ -37,13 +42,13 @@ bool isActive(const QString& name);
 [[noreturn]] void noSuchControl(const QString& screenName, const QString& name);
 template <class T = QWidget>
 T* control(const QString& screenName, const QString& name) {
-    T* found = screen(screenName).window()->findChild<T*>(name);
+    T* found = screen(screenName).findChild<T*>(name);
     if (!found)
         noSuchControl(screenName, name);
     return found;
 }
-// The text the screen's pane shows.
-QString paneText(const shell::Screen& screen);
+// The text the window's pane shows.
+QString paneText(const QWidget& window);
 // The love analysis's five topics chosen in turn: the texts its pane shows.
 QStringList shownLoveTopics();
 // What the builders give for the five love topics of a pair, in option order.
@@ -57,8 +62,13 @@ void settle();
 bool spinUntil(const std::function<bool()>& done, int timeoutMs = 5000);
 // The box's text field cleared, then `text` typed into it.
 void typeInto(QComboBox* box, const QString& text);
+// The program started, its splash cut short: whether the main menu is then the active window.
+bool reachMainMenu();
 // On the main menu, once it is active: the sign typed, then Enter. Whether the personal
 // analysis then shows.
 bool chooseSign(const QString& sign);
+// From the personal analysis: More on love, the partner typed, Proceed, the count run through.
+// Whether the love analysis then shows.
+bool choosePartner(const QString& gender, const QString& sign);
 
 } // namespace drive

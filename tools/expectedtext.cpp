@@ -13,9 +13,7 @@
 #include "compat/LoveMatch.h"
 #include "compat/SignGuides.h"
 #include "personal/PersonalContent.h"
-#include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
-#include "shell/Screens.h"
 #include "shell/Startup.h"
 #include "shell/Version.h"
 #include "textlayout/FormatParagraph.h"
@@ -94,24 +92,18 @@ void printGeometry(const QString& screen, const QString& control, const QPoint& 
 
 int printLayout(QApplication& app) {
     shell::prepareApplication(app);
-    assembleProgram();
-    const char* names[] = {"frmSplash",     "frmChoose", "frmPersonal", "frmMoreinfo",
-                           "frmProcessing", "frmLove",   "frmAbout"};
-    for (const char* name : names) {
-        shell::Screen& screen = shell::Screens::instance().get(QString::fromLatin1(name));
-        screen.ensureLoaded();
-        QWidget* window = screen.window();
-        printGeometry(screen.name(), QStringLiteral("-"), QPoint(0, 0), window->size());
+    Program program;
+    for (QWidget* window : program.screens()) {
+        const QString screen = window->objectName();
+        printGeometry(screen, QStringLiteral("-"), QPoint(0, 0), window->size());
         const auto controls = window->findChildren<QWidget*>();
         for (const QWidget* control : controls) {
             if (control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")))
                 continue;
-            printGeometry(screen.name(), control->objectName(), control->mapTo(window, QPoint(0, 0)),
-                          control->size());
+            printGeometry(screen, control->objectName(), control->mapTo(window, QPoint(0, 0)), control->size());
         }
     }
     out().flush();
-    shell::Screens::instance().reset();
     return 0;
 }
 
