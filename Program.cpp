@@ -27,7 +27,7 @@ void assembleProgram(ProgramServices services) {
     screens.add<compat::frmMoreinfo>();
     screens.add<compat::frmProcessing>();
     screens.add<compat::frmLove>();
-    about::SystemServices* system = services.system ? services.system : &about::platformSystemServices();
+    about::SystemServices* system = services.system ? services.system : &about::desktopSystem();
     about::LinkOpener* links = services.links ? services.links : &about::desktopLinkOpener();
     screens.add<about::frmAbout>([system, links] {
         auto about = std::make_unique<about::frmAbout>();

@@ -2,7 +2,8 @@
 // How Zelvoria is put together: its eight screens, its music player and the outside services the
 // screens use. The services a test may put in place of the real ones are handed in here.
 
-#include "about/PlatformServices.h"
+#include "about/LinkOpener.h"
+#include "about/SystemInfo.h"
 #include "music/frmMusic.h"
 #include "shell/ExitProgram.h"
 #include "shell/MessageBox.h"
@@ -11,7 +12,7 @@ struct ProgramServices {
     shell::MessageSink messages;             // none: modal message boxes
     shell::ProgramEnd::Step end;             // none: the process ends at once with status 0
     music::SequencerFactory sequencer;       // none: FluidSynth, on the desktop's sound
-    about::SystemServices* system = nullptr; // none: this system's registry, files and programs
+    about::SystemServices* system = nullptr; // none: this system's search path, files and programs
     about::LinkOpener* links = nullptr;      // none: the desktop's web browser
 };
 

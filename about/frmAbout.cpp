@@ -2,8 +2,6 @@
 
 #include "ui_frmAbout.h"
 
-#include "about/HyperLink.h"
-#include "about/SystemInfo.h"
 #include "shell/FormScreenImpl.h"
 #include "shell/ScreenTypes.h"
 
@@ -15,7 +13,7 @@ namespace about {
 
 frmAbout::frmAbout()
     : FormScreen(QString::fromLatin1(shell::screenName<frmAbout>), shell::WindowKind::FixedDialog),
-      m_system(&platformSystemServices()), m_links(&desktopLinkOpener()) {}
+      m_system(&desktopSystem()), m_links(&desktopLinkOpener()) {}
 
 frmAbout::~frmAbout() = default;
 
@@ -23,8 +21,6 @@ void frmAbout::setServices(SystemServices& system, LinkOpener& links) {
     m_system = &system;
     m_links = &links;
 }
-
-QString frmAbout::homePageAddress() { return QStringLiteral("https://zelvoria.example.org/"); }
 
 QString frmAbout::versionLine(const shell::VersionNumbers& version) {
     return QCoreApplication::translate("frmAbout", "Version %1").arg(shell::versionText(version));
@@ -36,17 +32,17 @@ void frmAbout::connectHandlers() {
     connect(ui->Label1, &shell::ClickableLabel::clicked, this, &frmAbout::Label1_Click);
 }
 
-void frmAbout::Form_Load() { ui->cmdOK->setFocus(); }
+void frmAbout::Form_Load() {
+    ui->Label1->setText(homePageAddress());
+    ui->cmdOK->setFocus();
+}
 
 void frmAbout::Form_Activate() { ui->lblVersion->setText(versionLine(shell::programVersion())); }
 
 void frmAbout::cmdOK_Click() { Unload(); }
 
-void frmAbout::cmdSysInfo_Click() { StartSysInfo(*m_system, window()); }
+void frmAbout::cmdSysInfo_Click() { startSystemInfo(*m_system, window()); }
 
-void frmAbout::Label1_Click() {
-    CHYPERLINK link(*m_links, window());
-    link.ExecuteLink(homePageAddress());
-}
+void frmAbout::Label1_Click() { openHomePage(*m_links, window()); }
 
 } // namespace about

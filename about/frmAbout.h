@@ -3,7 +3,8 @@
 // system's information tool, and the program's home-page address, which opens on a click.
 // Opened modeless over an analysis screen; OK and the close box unload it.
 
-#include "about/PlatformServices.h"
+#include "about/LinkOpener.h"
+#include "about/SystemInfo.h"
 #include "shell/Screen.h"
 #include "shell/Version.h"
 
@@ -24,7 +25,6 @@ public:
     // The services the screen's actions use; the platform's own unless replaced.
     void setServices(SystemServices& system, LinkOpener& links);
 
-    static QString homePageAddress();
     // "Version " and the version numbers: "Version 3.1.0".
     static QString versionLine(const shell::VersionNumbers& version);
 
