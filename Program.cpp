@@ -41,7 +41,7 @@ Program::Program(ProgramServices services) : m_services(std::move(services)) {
         m_services.end = endProcessNow;
     shell::setMessageSink(m_services.messages);
     if (!m_services.system)
-        m_services.system = &about::platformSystemServices();
+        m_services.system = &about::desktopSystem();
     if (!m_services.links)
         m_services.links = &about::desktopLinkOpener();
     m_sequencer = m_services.sequencer ? m_services.sequencer() : std::make_unique<music::FluidSequencer>();

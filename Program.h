@@ -3,7 +3,8 @@
 // use, and every hand-over between the screens. Each screen is made on first use and kept; a
 // screen only says what the user wants, and the rules that span screens live here.
 
-#include "about/PlatformServices.h"
+#include "about/LinkOpener.h"
+#include "about/SystemInfo.h"
 #include "music/MusicPlayer.h"
 #include "shell/MessageBox.h"
 

@@ -1,30 +1,33 @@
 #pragma once
-// Finding and starting the operating system's system information tool. Two registry locations
-// are asked in turn: the tool's full path, else the directory that holds the tool's file.
+// The About box's "System Info...": the desktop's system information tool, found where this
+// platform keeps it and started on its own, or a message that there is none.
 
-#include "about/PlatformServices.h"
+#include <QString>
 
 class QWidget;
 
 namespace about {
 
-inline constexpr int kRegistryBufferSize = 1024;
+// What the lookup needs of the operating system; tests hand a fake.
+class SystemServices {
+public:
+    virtual ~SystemServices() = default;
+    // The full path of the program of that name on the search path; empty when there is none.
+    virtual QString findExecutable(const QString& name) = 0;
+    // A normal file: hidden and system files and directories do not count.
+    virtual bool isNormalFile(const QString& path) = 0;
+    // Starts the program without arguments and without a shell, and returns at once.
+    virtual bool startDetached(const QString& path) = 0;
+};
 
-QString msinfoKey();         // holds the value "PATH": the tool's full path
-QString toolsLocationKey();  // holds the value "MSINFO": the directory of the tool's file
-// What follows the directory read from the second location: separator and tool file name.
-QString toolFileSuffix();
+SystemServices& desktopSystem();
 
-// Reads one registry value as text into KeyVal. A string value loses one terminating zero
-// byte; a 32-bit number becomes its decimal text; any other type leaves KeyVal as it was.
-// False, with KeyVal emptied, when the value cannot be read.
-bool GetKeyValue(SystemServices& services, quint32 KeyRoot, const QString& KeyName,
-                 const QString& SubKeyRef, QString& KeyVal);
+// The tool's full path, empty when there is none. On Windows, the path registered for it, else
+// its file in the shared tools folder; elsewhere the first of hardinfo, kinfocenter and
+// gnome-system-monitor on the search path.
+QString systemInfoTool(SystemServices& system);
 
 // Starts the tool, or tells the user it is unavailable (owner: the window beneath the message).
-void StartSysInfo(SystemServices& services, QWidget* owner);
-
-QString sysInfoUnavailableText();
-QString applicationTitle();
+void startSystemInfo(SystemServices& system, QWidget* owner);
 
 } // namespace about

@@ -1,21 +1,20 @@
 #pragma once
-// The system services on Windows: the real registry, file attributes and process start.
+// The Windows side of the system information lookup: the registry and file attributes.
 
 #include <QtGlobal>
 
 #ifdef Q_OS_WIN
 
-#include "about/PlatformServices.h"
+#include "about/SystemInfo.h"
 
 namespace about {
 
-class WindowsServices : public SystemServices {
-public:
-    bool readRegistryValue(quint32 root, const QString& keyName, const QString& valueName,
-                           RegistryValue& value) override;
-    bool isNormalFile(const QString& path) override;
-    bool startProgram(const QString& path) override;
-};
+// The path registered for the tool under HKEY_LOCAL_MACHINE, taken as it is; else MSINFO32.EXE
+// in the registered shared tools folder, if it is a normal file there. Empty when neither.
+QString registeredSystemInfoTool(SystemServices& system);
+
+// Not hidden, not a system file, not a folder.
+bool isNormalWindowsFile(const QString& path);
 
 } // namespace about
 

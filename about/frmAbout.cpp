@@ -2,8 +2,6 @@
 
 #include "ui_frmAbout.h"
 
-#include "about/HyperLink.h"
-#include "about/SystemInfo.h"
 
 #include <QCoreApplication>
 
@@ -14,19 +12,15 @@ frmAbout::frmAbout(SystemServices& system, LinkOpener& links)
     ui->setupUi(this);
     adoptDesign();
     ui->lblVersion->setText(versionLine(shell::programVersion()));
+    ui->Label1->setText(homePageAddress());
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::closed);
     connect(this, &ScreenWindow::closeRequested, this, &frmAbout::closed);
-    connect(ui->cmdSysInfo, &QPushButton::clicked, this, [this, &system] { StartSysInfo(system, this); });
-    connect(ui->Label1, &shell::ClickableLabel::clicked, this, [this, &links] {
-        CHYPERLINK link(links, this);
-        link.ExecuteLink(homePageAddress());
-    });
+    connect(ui->cmdSysInfo, &QPushButton::clicked, this, [this, &system] { startSystemInfo(system, this); });
+    connect(ui->Label1, &shell::ClickableLabel::clicked, this, [this, &links] { openHomePage(links, this); });
     ui->cmdOK->setFocus();
 }
 
 frmAbout::~frmAbout() = default;
-
-QString frmAbout::homePageAddress() { return QStringLiteral("https://zelvoria.example.org/"); }
 
 QString frmAbout::versionLine(const shell::VersionNumbers& version) {
     return QCoreApplication::translate("frmAbout", "Version %1").arg(shell::versionText(version));

@@ -3,7 +3,8 @@
 // system's information tool, and the program's home-page address, which opens on a click.
 // Opened modeless over an analysis screen; OK and the close box close it.
 
-#include "about/PlatformServices.h"
+#include "about/LinkOpener.h"
+#include "about/SystemInfo.h"
 #include "shell/ScreenWindow.h"
 #include "shell/Version.h"
 
@@ -21,7 +22,6 @@ public:
     frmAbout(SystemServices& system, LinkOpener& links);
     ~frmAbout() override;
 
-    static QString homePageAddress();
     // "Version " and the version numbers: "Version 3.1.0".
     static QString versionLine(const shell::VersionNumbers& version);
 

@@ -4,10 +4,10 @@
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zelvoria)
-set(CPACK_PACKAGE_VENDOR "Tomas Arvell")
-set(CPACK_PACKAGE_CONTACT "Tomas Arvell <tomas@zelvoria.example.org>")
+set(CPACK_PACKAGE_VENDOR "The Zelvoria developers")
+set(CPACK_PACKAGE_CONTACT "The Zelvoria developers <${ZELVORIA_CONTACT}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "astrology reader for couples")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://zelvoria.example.org/")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${ZELVORIA_HOMEPAGE}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_THREADS 0)

@@ -7,7 +7,8 @@
 
 #include "FakeSequencer.h"
 #include "ProgramDriver.h"
-#include "about/PlatformServices.h"
+#include "about/LinkOpener.h"
+#include "about/SystemInfo.h"
 #include "about/frmAbout.h"
 #include "music/frmMusic.h"
 #include "personal/PersonalContent.h"
@@ -25,18 +26,16 @@ namespace {
 // Outside services that only count what they are asked.
 struct CountingSystem : about::SystemServices {
     int toolStarts = 0;
-    bool readRegistryValue(quint32, const QString&, const QString&, about::RegistryValue&) override {
-        return false;
-    }
+    QString findExecutable(const QString&) override { return {}; }
     bool isNormalFile(const QString&) override { return false; }
-    bool startProgram(const QString&) override {
+    bool startDetached(const QString&) override {
         ++toolStarts;
         return true;
     }
 };
 struct CountingOpener : about::LinkOpener {
     int opened = 0;
-    bool open(const QString&) override {
+    bool open(const QString&, std::function<void()>) override {
         ++opened;
         return opened % 2 == 0; // every other address fails, so both answers are exercised
     }
@@ -162,7 +161,7 @@ QStringList programInvariants() {
         QStringLiteral("Sorry . . .|Please select a sign before clicking the \"Proceed\" button."),
         QStringLiteral("Sorry . . .|Please input correct data before clicking the \"Proceed\" button."),
         QStringLiteral("Zelvoria|System Information Is Unavailable At This Time"),
-        QStringLiteral("Warning|Error jumping to:") + about::frmAbout::homePageAddress()};
+        QStringLiteral("Warning|Error jumping to:") + about::homePageAddress()};
     for (const shell::Message& message : messages()) {
         if (!said.contains(message.title + QLatin1Char('|') + message.text))
             broken << QStringLiteral("message box '%1': '%2'").arg(message.title, message.text);

@@ -8,7 +8,7 @@
 #include "MidiTestFiles.h"
 #include "MusicTestOutputs.h"
 #include "ScreenTestSupport.h"
-#include "about/RegistryStandIn.h"
+#include "about/LinkOpener.h"
 #include "about/SystemInfo.h"
 #include "about/frmAbout.h"
 #include "music/FluidSequencer.h"
@@ -89,18 +89,12 @@ struct MusicRig {
                                                          .arg(clock_.elapsed())));                \
     } while (false)
 
-// A registry that names whatever the test wants, on the real file checks and program starter.
-struct RegisteredPath : about::RegistryStandIn {
-    using RegistryStandIn::RegistryStandIn;
+// A lookup that finds whatever the test names as the tool, on the real program starter.
+struct FoundTool : about::SystemServices {
     QString path;
-    bool readRegistryValue(quint32 root, const QString& keyName, const QString& valueName,
-                           about::RegistryValue& value) override {
-        if (root != about::HKEY_LOCAL_MACHINE_ROOT || keyName != about::msinfoKey() ||
-            valueName != QLatin1String("PATH"))
-            return RegistryStandIn::readRegistryValue(root, keyName, valueName, value);
-        value = {about::REG_SZ_TYPE, path.toLocal8Bit() + QByteArray(1, '\0')};
-        return true;
-    }
+    QString findExecutable(const QString&) override { return path; }
+    bool isNormalFile(const QString& file) override { return about::desktopSystem().isNormalFile(file); }
+    bool startDetached(const QString& program) override { return about::desktopSystem().startDetached(program); }
 };
 
 // PATH pointing at one folder, and no browser named in the environment, for as long as it lives.
@@ -323,24 +317,23 @@ private slots:
     // ---- The About screen's outside services -----------------------------------------------
 
     void systemInfoUnavailable_data() {
-        QTest::addColumn<QString>("registered"); // empty: nothing registered, no tool anywhere
+        QTest::addColumn<QString>("found"); // empty: the real lookup, with no tool on the search path
         QTest::newRow("no system information tool") << QString();
-        QTest::newRow("registered path names no file") << m_dir.filePath(QStringLiteral("gone/infotool"));
-        QTest::newRow("registered path names a folder") << m_dir.path();
-        QTest::newRow("registered path names no program") << kSongDir + QStringLiteral("/song1.msc");
+        QTest::newRow("found path names no file") << m_dir.filePath(QStringLiteral("gone/infotool"));
+        QTest::newRow("found path names a folder") << m_dir.path();
+        QTest::newRow("found path names no program") << kSongDir + QStringLiteral("/song1.msc");
     }
     void systemInfoUnavailable() {
-        QFETCH(QString, registered);
+        QFETCH(QString, found);
         freshProgram();
         const QString emptyFolder = folder(QStringLiteral("empty-bin"));
-        RegisteredPath system(emptyFolder);
-        system.path = registered;
-        about::RegistryStandIn nothingRegistered(emptyFolder);
+        FoundTool system;
+        system.path = found;
         auto& screens = shell::Screens::instance();
         registerStandIns({"frmBeneath"});
         screens.registerScreen(QStringLiteral("frmAbout"), [&] {
             auto screen = std::make_unique<about::frmAbout>();
-            screen->setServices(registered.isEmpty() ? static_cast<about::SystemServices&>(nothingRegistered) : system,
+            screen->setServices(found.isEmpty() ? about::desktopSystem() : system,
                                 about::desktopLinkOpener());
             return screen;
         });
@@ -397,13 +390,13 @@ private slots:
             QCOMPARE(messages().size(), 1);
         } else {
             QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(record).size() > 0, 5000);
-            QCOMPARE(readAll(record), "1|" + about::frmAbout::homePageAddress().toUtf8() + "|");
+            QCOMPARE(readAll(record), "1|" + about::homePageAddress().toUtf8() + "|");
             QTRY_COMPARE_WITH_TIMEOUT(messages().size(), warned ? 1 : 0, 5000);
             QTest::qWait(300); // and no second warning
         }
         QCOMPARE(messages().size(), warned ? 1 : 0);
         if (warned) {
-            QCOMPARE(messages()[0].text, QStringLiteral("Error jumping to:") + about::frmAbout::homePageAddress());
+            QCOMPARE(messages()[0].text, QStringLiteral("Error jumping to:") + about::homePageAddress());
             QCOMPARE(messages()[0].title, QStringLiteral("Warning"));
             QCOMPARE(messages()[0].icon, shell::MessageIcon::Warning);
         }

@@ -1,32 +1,25 @@
-#include "about/PlatformServices.h"
+#include "about/LinkOpener.h"
+
+#include "shell/MessageBox.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
-
-#ifdef Q_OS_WIN
-#include "about/WindowsServices.h"
-#else
-#include "about/RegistryStandIn.h"
-#endif
+#include <QWidget>
 
 namespace about {
 
 namespace {
 
-// Like the desktop shell, take "www.example.org" as well as a full address.
-QUrl webAddress(const QString& address) { return QUrl::fromUserInput(address); }
-
-class DesktopLinkOpener : public LinkOpener {
+class DesktopLinkOpener final : public LinkOpener {
 public:
-    bool open(const QString& address) override { return openWatched(address, {}); }
-
-    bool openWatched(const QString& address,
-                     [[maybe_unused]] std::function<void()> failedLater) override {
-        const QUrl url = webAddress(address);
+    bool open(const QString& address, [[maybe_unused]] std::function<void()> gaveUpLater) override {
+        // Like the desktop shell, take "www.example.org" as well as a full address.
+        const QUrl url = QUrl::fromUserInput(address);
         if (!url.isValid())
             return false;
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
@@ -34,7 +27,7 @@ public:
         // looks for a browser, and says in its exit status whether it found one.
         const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
         if (!xdgOpen.isEmpty())
-            return startXdgOpen(xdgOpen, url, std::move(failedLater));
+            return startWatched(xdgOpen, url, std::move(gaveUpLater));
 #endif
         return QDesktopServices::openUrl(url);
     }
@@ -45,7 +38,7 @@ private:
     // the browser it started, whose own exit status later means nothing to us.
     static constexpr qint64 kGiveUpWindowMs = 10000;
 
-    static bool startXdgOpen(const QString& program, const QUrl& url, std::function<void()> failedLater) {
+    static bool startWatched(const QString& program, const QUrl& url, std::function<void()> gaveUpLater) {
         auto* process = new QProcess(QCoreApplication::instance());
         process->setProgram(program);
         process->setArguments({url.toString(QUrl::FullyEncoded)});
@@ -59,11 +52,11 @@ private:
         QElapsedTimer started;
         started.start();
         QObject::connect(process, &QProcess::finished, process,
-                         [process, started, failedLater = std::move(failedLater)](int code, QProcess::ExitStatus status) {
+                         [process, started, gaveUpLater = std::move(gaveUpLater)](int code, QProcess::ExitStatus status) {
                              process->deleteLater();
                              if ((status != QProcess::NormalExit || code != 0) && started.elapsed() < kGiveUpWindowMs &&
-                                 failedLater)
-                                 failedLater();
+                                 gaveUpLater)
+                                 gaveUpLater();
                          });
         return true;
     }
@@ -72,18 +65,21 @@ private:
 
 } // namespace
 
-SystemServices& platformSystemServices() {
-#ifdef Q_OS_WIN
-    static WindowsServices services;
-#else
-    static RegistryStandIn services;
-#endif
-    return services;
-}
-
 LinkOpener& desktopLinkOpener() {
     static DesktopLinkOpener opener;
     return opener;
+}
+
+QString homePageAddress() { return QStringLiteral(ZELVORIA_HOMEPAGE); }
+
+void openHomePage(LinkOpener& links, QWidget* owner) {
+    const auto warn = [address = homePageAddress(), owner = QPointer<QWidget>(owner)] {
+        //: %1 is the web address, which follows the colon directly.
+        shell::MsgBox(owner, {QCoreApplication::translate("about::LinkOpener", "Error jumping to:%1").arg(address),
+                              QCoreApplication::translate("about::LinkOpener", "Warning"), shell::MessageIcon::Warning});
+    };
+    if (!links.open(homePageAddress(), warn))
+        warn();
 }
 
 } // namespace about
