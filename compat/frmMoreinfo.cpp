@@ -9,6 +9,7 @@
 #include "shell/MessageBox.h"
 #include "shell/Screens.h"
 #include "shell/Version.h"
+#include "sunsign/OfferFinder.h"
 #include "zodiac/SignCatalogue.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,7 @@ void frmMoreinfo::connectHandlers() {
     connect(ui->cboHoro, &QComboBox::activated, this, [this] { cboHoro_Click(); });
     connect(ui->Command1, &QPushButton::clicked, this, &frmMoreinfo::Command1_Click);
     connect(ui->Command2, &QPushButton::clicked, this, &frmMoreinfo::Command2_Click);
+    sunsign::offerFinder(*ui->cmdFindSign, *ui->cboHoro);
 }
 
 void frmMoreinfo::Form_Load() {

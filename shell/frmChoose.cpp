@@ -9,6 +9,7 @@
 #include "shell/Music.h"
 #include "shell/Screens.h"
 #include "shell/Version.h"
+#include "sunsign/OfferFinder.h"
 #include "zodiac/SignCatalogue.h"
 
 #include <QCoreApplication>
@@ -31,6 +32,7 @@ void frmChoose::connectHandlers() {
     connect(ui->cboHoro, &QComboBox::activated, this, [this] { cboHoro_Click(); });
     connect(ui->Command1, &QPushButton::clicked, this, &frmChoose::Command1_Click);
     connect(ui->Command2, &QPushButton::clicked, this, &frmChoose::Command2_Click);
+    sunsign::offerFinder(*ui->cmdFindSign, *ui->cboHoro);
 }
 
 void frmChoose::Form_Load() {

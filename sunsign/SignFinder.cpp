@@ -32,25 +32,6 @@ zodiac::Sign signAt(const QDateTime& utc) {
 
 QString nameOf(zodiac::Sign sign) { return zodiac::signName(sign); }
 
-// Every UTC moment whose local time in the zone is `date time`: none in a gap, two in an overlap.
-QList<QDateTime> momentsOf(const QDate& date, const QTime& time, const QTimeZone& zone) {
-    const QDateTime asUtc(date, time, QTimeZone::utc());
-    QList<int> offsets;
-    for (int hours = -72; hours <= 72; hours += 6) {
-        const int offset = zone.offsetFromUtc(asUtc.addSecs(hours * 3600));
-        if (!offsets.contains(offset))
-            offsets << offset;
-    }
-    QList<QDateTime> moments;
-    for (int offset : offsets) {
-        const QDateTime utc = asUtc.addSecs(-offset);
-        if (zone.offsetFromUtc(utc) == offset)
-            moments << utc;
-    }
-    std::sort(moments.begin(), moments.end());
-    return moments;
-}
-
 SignAnswer problem(SignAnswer::Kind kind, const QString& text) {
     SignAnswer answer;
     answer.kind = kind;
@@ -138,13 +119,31 @@ SignAnswer answerForDay(const BirthQuery& query, const QTimeZone& zone) {
 
 } // namespace
 
+QList<QDateTime> utcMomentsOf(const QDate& date, const QTime& time, const QTimeZone& zone) {
+    const QDateTime asUtc(date, time, QTimeZone::utc());
+    QList<int> offsets;
+    for (int hours = -72; hours <= 72; hours += 6) {
+        const int offset = zone.offsetFromUtc(asUtc.addSecs(hours * 3600));
+        if (!offsets.contains(offset))
+            offsets << offset;
+    }
+    QList<QDateTime> moments;
+    for (int offset : offsets) {
+        const QDateTime utc = asUtc.addSecs(-offset);
+        if (zone.offsetFromUtc(utc) == offset)
+            moments << utc;
+    }
+    std::sort(moments.begin(), moments.end());
+    return moments;
+}
+
 QDate firstSupportedDate() { return {1900, 1, 1}; }
 QDate lastSupportedDate() { return {2099, 12, 31}; }
 
 QString offsetText(int offsetSeconds) {
     const int minutes = std::abs(offsetSeconds) / 60;
     return QStringLiteral("UTC%1%2:%3")
-        .arg(offsetSeconds < 0 ? u'-' : u'+')
+        .arg(offsetSeconds < 0 ? QStringLiteral("-") : QStringLiteral("+"))
         .arg(minutes / 60, 2, 10, QLatin1Char('0'))
         .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
@@ -168,7 +167,7 @@ SignAnswer findSign(const BirthQuery& query) {
                            .arg(QString::fromUtf8(query.zoneId)));
     if (!query.time)
         return answerForDay(query, zone);
-    const QList<QDateTime> moments = momentsOf(query.date, *query.time, zone);
+    const QList<QDateTime> moments = utcMomentsOf(query.date, *query.time, zone);
     const QString when = tr("%1 on %2").arg(query.time->toString(QStringLiteral("HH:mm")), dayText(query.date));
     if (moments.isEmpty())
         return problem(SignAnswer::Kind::NoSuchTime,

@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QTime>
+#include <QTimeZone>
 #include <optional>
 
 namespace sunsign {
@@ -49,6 +50,10 @@ struct SignAnswer {
 };
 
 SignAnswer findSign(const BirthQuery& query);
+
+// Every UTC moment whose local time in the zone is `date time`, earliest first: none where the
+// clocks skipped it, two where they went back over it.
+QList<QDateTime> utcMomentsOf(const QDate& date, const QTime& time, const QTimeZone& zone);
 
 // "UTC+05:30" for 19800.
 QString offsetText(int offsetSeconds);
