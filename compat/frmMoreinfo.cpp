@@ -4,6 +4,7 @@
 
 #include "shell/MessageBox.h"
 #include "shell/Version.h"
+#include "sunsign/OfferFinder.h"
 #include "zodiac/SignCatalogue.h"
 
 #include <QCoreApplication>
@@ -23,6 +24,7 @@ frmMoreinfo::frmMoreinfo()
     connect(ui->cboHoro, &QComboBox::activated, this, &frmMoreinfo::cboHoro_Click);
     connect(ui->Command1, &QPushButton::clicked, this, &frmMoreinfo::Command1_Click);
     connect(ui->Command2, &QPushButton::clicked, this, &frmMoreinfo::cancelled);
+    sunsign::offerFinder(*ui->cmdFindSign, *ui->cboHoro);
     reset();
 }
 

@@ -4,6 +4,7 @@
 
 #include "shell/MessageBox.h"
 #include "shell/Version.h"
+#include "sunsign/OfferFinder.h"
 #include "zodiac/SignCatalogue.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,7 @@ frmChoose::frmChoose() : ScreenWindow(WindowKind::SizableNoMaximize), ui(std::ma
     connect(ui->cboHoro, &QComboBox::activated, this, &frmChoose::cboHoro_Click);
     connect(ui->Command1, &QPushButton::clicked, this, &frmChoose::Command1_Click);
     connect(ui->Command2, &QPushButton::clicked, this, &frmChoose::exitRequested);
+    sunsign::offerFinder(*ui->cmdFindSign, *ui->cboHoro);
 
     ui->chkMusic->setCheckState(Qt::Checked);
     ui->lblDate->setText(QString());

@@ -81,6 +81,7 @@ private slots:
         row("frmChoose", "chkMusic", QAccessible::CheckBox, "Play Background Music");
         row("frmChoose", "Command1", QAccessible::Button, "Proceed");
         row("frmChoose", "Command2", QAccessible::Button, "Exit");
+        row("frmChoose", "cmdFindSign", QAccessible::Button, "Find the sign from a birth date");
         row("frmPersonal", "Image5", QAccessible::Graphic, "Leo banner");
         row("frmPersonal", "Option1", QAccessible::RadioButton, "Introduction");
         row("frmPersonal", "Option7", QAccessible::RadioButton, "More on love");
@@ -93,6 +94,7 @@ private slots:
         row("frmPersonal", "Label9", QAccessible::Link, "Exit");
         row("frmMoreinfo", "Command1", QAccessible::Button, "Proceed");
         row("frmMoreinfo", "Command2", QAccessible::Button, "Cancel");
+        row("frmMoreinfo", "cmdFindSign", QAccessible::Button, "Find the sign from a birth date");
         row("frmProcessing", "ProgressBar1", QAccessible::ProgressBar, "Compatibility progress");
         row("frmLove", "Image1", QAccessible::Graphic, "Love heart");
         row("frmLove", "Option2", QAccessible::RadioButton, "Do's and Dont's");
@@ -288,12 +290,14 @@ private slots:
         QTest::addColumn<QString>("screenName");
         QTest::addColumn<QStringList>("chain");
         QTest::newRow("chooser") << "frmChoose"
-                                 << QStringList{"cboHoro", "chkMusic", "Command1", "Command2"};
+                                 << QStringList{"cboHoro", "cmdFindSign", "chkMusic", "Command1",
+                                                "Command2"};
         QTest::newRow("personal") << "frmPersonal"
                                   << QStringList{"Option1", "txtContent", "Command10", "Command8",
                                                  "Command9"};
         QTest::newRow("partner") << "frmMoreinfo"
-                                 << QStringList{"Command1", "Command2", "cboHoro", "cboGender"};
+                                 << QStringList{"Command1", "Command2", "cboHoro", "cboGender",
+                                                "cmdFindSign"};
         QTest::newRow("love") << "frmLove" << QStringList{"txtContent", "Option1",   "Command8",
                                                           "Command9",   "Command10", "Command6"};
         QTest::newRow("about") << "frmAbout" << QStringList{"cmdOK", "cmdSysInfo"};

@@ -223,7 +223,7 @@ private slots:
     }
 
     void tabOrder() {
-        const QStringList chain{"Command1", "Command2", "cboHoro", "cboGender", "Command1"};
+        const QStringList chain{"Command1", "Command2", "cboHoro", "cboGender", "cmdFindSign", "Command1"};
         control<QWidget>("Command1")->setFocus();
         for (qsizetype i = 1; i < chain.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -3,6 +3,8 @@
 //   expectedtext personal SIGN TOPIC                       the rows of a personal analysis topic
 //   expectedtext love SIGN PARTNER GENDER TOPIC            the rows of a love analysis topic
 //   expectedtext layout                                    every screen's size and controls
+//   expectedtext sunsign YYYY-MM-DD [HH:MM] ZONE           the sign finder's answer: the sign
+//                                                          (or "Capricorn or Aquarius"), then the text
 // Rows are printed as a copy from the text pane gives them: broken as the pane breaks them,
 // each without the spaces that pad it to the pane's width, one per line.
 // Layout lines read "screen control x y width height", in pixels from the top left corner of
@@ -16,6 +18,7 @@
 #include "shell/ScreenWindow.h"
 #include "shell/Startup.h"
 #include "shell/Version.h"
+#include "sunsign/SignFinder.h"
 #include "textlayout/FormatParagraph.h"
 #include "textlayout/PaneRows.h"
 
@@ -38,7 +41,8 @@ int usage() {
     std::fputs("usage: expectedtext caption\n"
                "       expectedtext personal SIGN Introduction|House|Quality|Planet|Element|Relationship\n"
                "       expectedtext love SIGN PARTNER GENDER LoveMatch|DosAndDonts|DateGuide|GiftGuide|LoveRatings\n"
-               "       expectedtext layout\n",
+               "       expectedtext layout\n"
+               "       expectedtext sunsign YYYY-MM-DD [HH:MM] ZONE\n",
                stderr);
     return 2;
 }
@@ -107,6 +111,28 @@ int printLayout(QApplication& app) {
     return 0;
 }
 
+// The finder's answer: its headline, then the text; a question it cannot answer, exit status 2.
+int printSunSign(const QStringList& args) {
+    sunsign::BirthQuery query;
+    query.date = QDate::fromString(args.value(1), Qt::ISODate);
+    if (args.size() == 4) {
+        query.time = QTime::fromString(args[2], QStringLiteral("HH:mm"));
+        if (!query.time->isValid()) {
+            std::fputs("expectedtext: the time is HH:MM, 24-hour\n", stderr);
+            return 2;
+        }
+    }
+    query.zoneId = args.last().toUtf8();
+    const sunsign::SignAnswer answer = sunsign::findSign(query);
+    if (!answer.answered()) {
+        out() << answer.text << '\n';
+        out().flush();
+        return 2;
+    }
+    out() << answer.headline() << '\n' << answer.text << '\n';
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -130,5 +156,7 @@ int main(int argc, char* argv[]) {
         return printRows(personalTopic(args[1], args[2]));
     if (args.value(0) == QLatin1String("love") && args.size() == 5)
         return printRows(loveTopic(args[1], args[2], args[3], args[4]));
+    if (args.value(0) == QLatin1String("sunsign") && (args.size() == 3 || args.size() == 4))
+        return printSunSign(args);
     return usage();
 }

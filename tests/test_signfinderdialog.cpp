@@ -1,0 +1,87 @@
+// The finder from each screen by keyboard alone: the button's key opens the dialog, the birth
+// is typed, "Use this sign" puts the sign into the screen's box as a pick would (the birthday
+// range follows); Esc leaves the box as it was.
+#include "ProgramDriver.h"
+#include "sunsign/SignFinderDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace drive;
+
+namespace {
+
+void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QVERIFY(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), k, mods);
+}
+void type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(text)); }
+
+sunsign::SignFinderDialog* openDialog() {
+    key(Qt::Key_F, Qt::AltModifier);
+    sunsign::SignFinderDialog* dialog = nullptr;
+    spinUntil([&] {
+        dialog = qobject_cast<sunsign::SignFinderDialog*>(QApplication::activeModalWidget());
+        return dialog && dialog->isActiveWindow();
+    });
+    return dialog;
+}
+
+} // namespace
+
+class TestSignFinderDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        programWithRecordedMusic();
+        QVERIFY(reachMainMenu());
+    }
+    void cleanupTestCase() { freshWholeProgram(); }
+
+    void byKeyboard_data() {
+        QTest::addColumn<QString>("screenName");
+        QTest::addColumn<bool>("use");
+        QTest::newRow("main menu, use") << "frmChoose" << true;
+        QTest::newRow("main menu, cancel") << "frmChoose" << false;
+        QTest::newRow("partner, use") << "frmMoreinfo" << true;
+        QTest::newRow("partner, cancel") << "frmMoreinfo" << false;
+    }
+    void byKeyboard() {
+        QFETCH(QString, screenName);
+        QFETCH(bool, use);
+        if (screenName == QLatin1String("frmMoreinfo")) {
+            QVERIFY(chooseSign(QStringLiteral("Aries")));
+            control<QRadioButton>(QStringLiteral("frmPersonal"), QStringLiteral("Option7"))->click();
+        }
+        QVERIFY(QTest::qWaitForWindowActive(&screen(screenName)));
+        auto* box = control<QComboBox>(screenName, QStringLiteral("cboHoro"));
+        auto* range = control<QLabel>(screenName, QStringLiteral("lblDate"));
+        const QString rangeBefore = range->text();
+
+        sunsign::SignFinderDialog* dialog = openDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->parentWidget(), &screen(screenName));
+        type("19900723");                  // the date field has the focus
+        key(Qt::Key_T, Qt::AltModifier);   // time known
+        QTRY_VERIFY(dialog->findChild<QCheckBox*>(QStringLiteral("chkTime"))->isChecked());
+        key(Qt::Key_Tab);
+        type("1430");
+        key(Qt::Key_Z, Qt::AltModifier);   // the zone, found by part of its name
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence::SelectAll);
+        type("Europe/Berlin");
+        key(Qt::Key_Tab);
+        QVERIFY2(dialog->answer().text.startsWith(QStringLiteral(
+                     "Born 23 July 1990 at 14:30 (Europe/Berlin): the Sun was in Leo")),
+                 qPrintable(dialog->answer().text));
+        key(use ? Qt::Key_Return : Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(box->currentText(), use ? QStringLiteral("Leo") : QStringLiteral("Aries"));
+        QCOMPARE(range->text(), use ? QStringLiteral("Jul 23 - Aug 22") : rangeBefore);
+    }
+};
+
+QTEST_MAIN(TestSignFinderDialog)
+#include "test_signfinderdialog.moc"
