@@ -1,8 +1,7 @@
+// The About box on its own, with the outside services recorded: what it shows, what closes it,
+// and its two actions. What closing it does to the screen beneath is the program's (test_program).
 #include "ProgramDriver.h"
 #include "about/frmAbout.h"
-#include "shell/MessageBox.h"
-#include "shell/Screen.h"
-#include "shell/ScreenWindow.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -10,20 +9,8 @@
 #include <QtTest>
 
 using namespace about;
-using shell::Screens;
 
 namespace {
-
-// The analysis screen the About screen is opened from.
-class BeneathScreen : public StandInScreen {
-public:
-    BeneathScreen() : StandInScreen(QStringLiteral("frmBeneath")) {}
-    int activations = 0;
-    void Form_Activate() override {
-        StandInScreen::Form_Activate();
-        ++activations;
-    }
-};
 
 struct RecordingSystem : SystemServices {
     bool toolInstalled = true;
@@ -47,88 +34,42 @@ struct RecordingOpener : LinkOpener {
     }
 };
 
-RecordingSystem& fakeSystem() {
-    static RecordingSystem system;
-    return system;
-}
-RecordingOpener& fakeOpener() {
-    static RecordingOpener opener;
-    return opener;
-}
-
-BeneathScreen& beneath() {
-    return static_cast<BeneathScreen&>(Screens::instance().get(QStringLiteral("frmBeneath")));
-}
-frmAbout& aboutScreen() { return Screens::instance().get<frmAbout>(); }
-template <class T> T* control(const char* name) { return drive::control<T>("frmAbout", name); }
-QString versionLabel() { return control<QLabel>("lblVersion")->text(); }
 const QString kVersionLine = QStringLiteral("Version " ZELVORIA_VERSION);
 
 } // namespace
 
 class TestAbout : public QObject {
     Q_OBJECT
+    RecordingSystem m_system;
+    RecordingOpener m_opener;
+    std::unique_ptr<frmAbout> m_about;
+
+    template <class T> T* control(const char* name) { return m_about->findChild<T*>(QString::fromLatin1(name)); }
+
 private slots:
     void init() {
-        freshProgram();
-        fakeSystem() = RecordingSystem{};
-        fakeOpener() = RecordingOpener{};
-        auto& screens = Screens::instance();
-        screens.registerScreen(QStringLiteral("frmBeneath"),
-                               [] { return std::make_unique<BeneathScreen>(); });
-        screens.registerScreen(QStringLiteral("frmAbout"), [] {
-            auto screen = std::make_unique<frmAbout>();
-            screen->setServices(fakeSystem(), fakeOpener());
-            return screen;
-        });
-        beneath().Show();
-        QVERIFY(QTest::qWaitForWindowActive(beneath().window()));
-        Screens::instance().get(QStringLiteral("frmAbout")).Show();
-        QVERIFY(QTest::qWaitForWindowActive(aboutScreen().window()));
+        recordMessages();
+        m_system = RecordingSystem{};
+        m_opener = RecordingOpener{};
+        m_about = std::make_unique<frmAbout>(m_system, m_opener);
+        m_about->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_about.get()));
     }
-    void cleanupTestCase() { freshProgram(); shell::setMessageSink({}); }
+    void cleanup() { m_about.reset(); }
 
     void firstAppearance() {
-        shell::ScreenWindow* window = aboutScreen().window();
-        QCOMPARE(versionLabel(), kVersionLine);
-        QCOMPARE(window->windowType(), Qt::Dialog);
-        QVERIFY(!(window->windowFlags() & Qt::WindowMinimizeButtonHint));
+        QCOMPARE(control<QLabel>("lblVersion")->text(), kVersionLine);
+        QCOMPARE(m_about->windowType(), Qt::Dialog);
+        QVERIFY(!(m_about->windowFlags() & Qt::WindowMinimizeButtonHint));
         QCOMPARE(QApplication::focusWidget(), control<QPushButton>("cmdOK"));
         QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral(ZELVORIA_HOMEPAGE));
-        // The opener stays usable beneath it.
-        QVERIFY(beneath().isVisible());
     }
 
     void versionLineWithTwoDigitNumbers() {
         QCOMPARE(frmAbout::versionLine({10, 0, 12}), QStringLiteral("Version 10.0.12"));
     }
 
-    void versionRefreshedOnEveryActivation() {
-        control<QLabel>("lblVersion")->setText(QStringLiteral("stale"));
-        beneath().window()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(beneath().window()));
-        QCOMPARE(versionLabel(), QStringLiteral("stale"));
-        aboutScreen().window()->activateWindow(); // the user clicks the About box again
-        QVERIFY(QTest::qWaitForWindowActive(aboutScreen().window()));
-        QCOMPARE(versionLabel(), kVersionLine);
-    }
-
-    void askingAgainBringsTheOneInstanceToTheFront() {
-        shell::ScreenWindow* first = aboutScreen().window();
-        first->setProperty("marker", true);
-        beneath().window()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(beneath().window()));
-        Screens::instance().get(QStringLiteral("frmAbout")).Show();
-        QVERIFY(QTest::qWaitForWindowActive(first));
-        QCOMPARE(aboutScreen().window(), first);
-        QVERIFY(first->property("marker").toBool());
-        int aboutWindows = 0;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            aboutWindows += w->isVisible() && w->objectName() == QStringLiteral("frmAbout");
-        QCOMPARE(aboutWindows, 1);
-    }
-
-    void closingUnloadsAndReactivatesTheScreenBeneath_data() {
+    void everyWayOfClosingSaysClosed_data() {
         QTest::addColumn<QString>("how");
         QTest::newRow("OK clicked") << "click";
         QTest::newRow("Enter") << "enter";
@@ -136,10 +77,9 @@ private slots:
         QTest::newRow("close box") << "close";
         QTest::newRow("closed by the window system") << "system";
     }
-    void closingUnloadsAndReactivatesTheScreenBeneath() {
+    void everyWayOfClosingSaysClosed() {
         QFETCH(QString, how);
-        aboutScreen().window()->setProperty("marker", true);
-        const int activationsBefore = beneath().activations;
+        QSignalSpy closed(m_about.get(), &frmAbout::closed);
         QWidget* focus = QApplication::focusWidget();
         if (how == QLatin1String("click"))
             QTest::mouseClick(control<QPushButton>("cmdOK"), Qt::LeftButton);
@@ -148,20 +88,11 @@ private slots:
         else if (how == QLatin1String("escape"))
             QTest::keyClick(focus, Qt::Key_Escape);
         else if (how == QLatin1String("close"))
-            aboutScreen().window()->close();
+            m_about->close();
         else
-            aboutScreen().window()->windowHandle()->close();
-        QTRY_VERIFY(!aboutScreen().isLoaded());
-        QCOMPARE(beneath().activations, activationsBefore + 1);
-        QCOMPARE(Screens::instance().activeScreen(), &beneath());
-        QVERIFY(beneath().isVisible());
-        QVERIFY(fakeSystem().starts.isEmpty());
-
-        // The next request builds it afresh.
-        aboutScreen().Show();
-        QVERIFY(QTest::qWaitForWindowActive(aboutScreen().window()));
-        QVERIFY(!aboutScreen().window()->property("marker").isValid());
-        QCOMPARE(versionLabel(), kVersionLine);
+            m_about->windowHandle()->close();
+        QTRY_COMPARE(closed.count(), 1);
+        QVERIFY(m_system.starts.isEmpty());
     }
 
     void enterOnSystemInfoStartsTheTool_data() {
@@ -171,24 +102,24 @@ private slots:
     }
     void enterOnSystemInfoStartsTheTool() {
         QFETCH(bool, byAccessKey);
+        QSignalSpy closed(m_about.get(), &frmAbout::closed);
         auto* sysInfo = control<QPushButton>("cmdSysInfo");
         if (byAccessKey) {
-            QTest::keyClick(aboutScreen().window(), Qt::Key_S, Qt::AltModifier);
+            QTest::keyClick(m_about.get(), Qt::Key_S, Qt::AltModifier);
         } else {
             sysInfo->setFocus();
             QTest::keyClick(sysInfo, Qt::Key_Return);
         }
-        QTRY_COMPARE(fakeSystem().starts, QStringList{QStringLiteral("/usr/bin/infotool")});
-        QTest::qWait(150);
-        QVERIFY(aboutScreen().isVisible());
+        QTRY_COMPARE(m_system.starts, QStringList{QStringLiteral("/usr/bin/infotool")});
         QVERIFY(messages().isEmpty());
+        QCOMPARE(closed.count(), 0);
     }
 
     void systemInfoUnavailable() {
-        fakeSystem().toolInstalled = false;
+        m_system.toolInstalled = false;
         control<QPushButton>("cmdSysInfo")->click();
         QCOMPARE(messages().size(), 1);
-        QVERIFY(aboutScreen().isVisible());
+        QVERIFY(m_about->isVisible());
     }
 
     void clickingTheAddressOpensIt_data() {
@@ -200,11 +131,27 @@ private slots:
     void clickingTheAddressOpensIt() {
         QFETCH(bool, succeeds);
         QFETCH(int, warnings);
-        fakeOpener().succeeds = succeeds;
+        m_opener.succeeds = succeeds;
         QTest::mouseClick(control<QLabel>("Label1"), Qt::LeftButton);
-        QCOMPARE(fakeOpener().opened, QStringList{QStringLiteral(ZELVORIA_HOMEPAGE)});
+        QCOMPARE(m_opener.opened, QStringList{QStringLiteral(ZELVORIA_HOMEPAGE)});
         QCOMPARE(messages().size(), warnings);
-        QVERIFY(aboutScreen().isVisible());
+        QVERIFY(m_about->isVisible());
+    }
+
+    // Asked for again while open, the program brings the one box to the front.
+    void askingAgainBringsTheOneBoxToTheFront() {
+        ProgramServices services;
+        services.system = &m_system;
+        services.links = &m_opener;
+        Program& program = drive::freshWholeProgram(std::move(services));
+        program.showAbout();
+        frmAbout* first = &program.about();
+        program.showAbout();
+        QCOMPARE(&program.about(), first);
+        int aboutWindows = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            aboutWindows += w->isVisible() && w->objectName() == QStringLiteral("frmAbout");
+        QCOMPARE(aboutWindows, 1 + int(m_about->isVisible()));
     }
 };
 
