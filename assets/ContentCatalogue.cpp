@@ -18,7 +18,8 @@ QStringList ContentCatalogue::parse(const QString& text, QHash<QString, QString>
             continue;
         const qsizetype at = line.indexOf(separator);
         const QStringView key = at < 0 ? QStringView() : line.left(at);
-        if (key.isEmpty() || key.trimmed().size() != key.size() || entries.contains(key.toString())) {
+        if (key.isEmpty() || key.trimmed().size() != key.size() ||
+            entries.contains(key.toString())) {
             faults << line.toString();
             continue;
         }

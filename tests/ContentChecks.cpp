@@ -42,13 +42,17 @@ QString abbreviationAt(const QString& header, qsizetype at) {
     if (at < 1 || at + 1 >= header.size())
         return {};
     const QString word = header.mid(at - 1, 3);
-    const bool alone = (at < 2 || header[at - 2] == u' ') && (at + 2 >= header.size() || header[at + 2] == u' ');
-    return alone && std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetter(); }) ? word : QString();
+    const bool alone =
+        (at < 2 || header[at - 2] == u' ') && (at + 2 >= header.size() || header[at + 2] == u' ');
+    return alone && std::all_of(word.cbegin(), word.cend(), [](QChar c) { return c.isLetter(); })
+               ? word
+               : QString();
 }
 } // namespace
 
 GridCells readGrids(const QStringList& rows, int width) {
-    static const QRegularExpression headerRow(QStringLiteral("^ +[A-Z][a-z]{2}( [A-Z][a-z]{2})+ *$"));
+    static const QRegularExpression headerRow(
+        QStringLiteral("^ +[A-Z][a-z]{2}( [A-Z][a-z]{2})+ *$"));
     static const QRegularExpression gridRow(QStringLiteral("^([A-Z][a-z]+) +\\d( +\\d)* *$"));
     GridCells grid;
     QString header;

@@ -18,14 +18,15 @@ private slots:
             << QStringList{"# Leo\r\n\r\nLeo.Ruler = The Sun.\r\nLeo.House = Fifth."}
             << QStringList{"Leo.House|Fifth.", "Leo.Ruler|The Sun."} << QStringList{};
         QTest::newRow("a key given twice keeps the first")
-            << QStringList{"A = first\nA = second\n"} << QStringList{"A|first"} << QStringList{"A = second"};
+            << QStringList{"A = first\nA = second\n"} << QStringList{"A|first"}
+            << QStringList{"A = second"};
         QTest::newRow("a key given again in a later file")
             << QStringList{"A = first\n", "A = second\n"} << QStringList{"A|first"}
             << QStringList{"A = second"};
-        QTest::newRow("no separator")
-            << QStringList{"A=x\nA x\nA =x\nB = y"} << QStringList{"B|y"} << QStringList{"A=x", "A x", "A =x"};
-        QTest::newRow("empty or blank key")
-            << QStringList{" = x\n  = y\nA  = z\n"} << QStringList{} << QStringList{" = x", "  = y", "A  = z"};
+        QTest::newRow("no separator") << QStringList{"A=x\nA x\nA =x\nB = y"} << QStringList{"B|y"}
+                                      << QStringList{"A=x", "A x", "A =x"};
+        QTest::newRow("empty or blank key") << QStringList{" = x\n  = y\nA  = z\n"} << QStringList{}
+                                            << QStringList{" = x", "  = y", "A  = z"};
         QTest::newRow("separator inside the text")
             << QStringList{"A = 1 = 2"} << QStringList{"A|1 = 2"} << QStringList{};
     }
