@@ -17,16 +17,13 @@ QStringList ContentCatalogue::parse(const QString& text, QHash<QString, QString>
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         const qsizetype at = line.indexOf(separator);
-        if (at <= 0) {
+        const QStringView key = at < 0 ? QStringView() : line.left(at);
+        if (key.isEmpty() || key.trimmed().size() != key.size() ||
+            entries.contains(key.toString())) {
             faults << line.toString();
             continue;
         }
-        const QString key = line.left(at).toString();
-        if (entries.contains(key)) {
-            faults << line.toString();
-            continue;
-        }
-        entries.insert(key, line.mid(at + separator.size()).toString());
+        entries.insert(key.toString(), line.mid(at + separator.size()).toString());
     }
     return faults;
 }
@@ -65,7 +62,8 @@ const ContentCatalogue& ContentCatalogue::folder(const QString& resourceFolder) 
             catalogue.m_faults << dir.filePath(name);
             continue;
         }
-        catalogue.m_faults << parse(QString::fromUtf8(file.readAll()), catalogue.m_entries);
+        for (const QString& line : parse(QString::fromUtf8(file.readAll()), catalogue.m_entries))
+            catalogue.m_faults << name + QStringLiteral(": ") + line;
     }
     return loaded.emplace(resourceFolder, std::move(catalogue)).first->second;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The built-in prose. Each content folder of the resources holds plain-text files, one entry a
-// line: "Key = paragraph". Lines starting with '#' and empty lines are skipped. A catalogue
-// merges every file of its folder; it is read once, on first use, and never changes.
+// line: "Key = paragraph". Lines starting with '#' and empty lines are skipped; a line may end in
+// "\r\n". A catalogue merges every file of its folder; it is read once, on first use, and never
+// changes.
 
 #include <QHash>
 #include <QString>
@@ -12,7 +13,8 @@ namespace assets {
 class ContentCatalogue {
 public:
     // Parses the text of one content file into `entries`; returns the lines it could not read
-    // (no " = " separator, or a key given twice), so that content tests can name them.
+    // (no " = " separator, a key that is empty or has a space at an end, or a key `entries`
+    // already holds: the first entry stays), so that content tests can name them.
     static QStringList parse(const QString& text, QHash<QString, QString>& entries);
 
     // The catalogue of a resource folder, e.g. ":/content/personal".
@@ -22,6 +24,7 @@ public:
 
     std::optional<QString> entry(const QString& key) const;
     const QHash<QString, QString>& entries() const { return m_entries; }
+    // The lines no file could give, each after its file's name: "aries.txt: <line>".
     const QStringList& faults() const { return m_faults; }
 
 private:

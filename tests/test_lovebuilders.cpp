@@ -1,11 +1,10 @@
 // The texts of the love analysis topics as the pane shows them: the Love Match reading of every
 // pair, the three guides of every partner sign and the love ratings grid.
 
-#include "GridText.h"
+#include "ContentChecks.h"
 #include "assets/ContentCatalogue.h"
 #include "compat/LoveMatch.h"
 #include "compat/SignGuides.h"
-#include "shell/AppState.h"
 #include "textlayout/FormatParagraph.h"
 #include "textlayout/PaneRows.h"
 #include "zodiac/SignCatalogue.h"
@@ -50,15 +49,6 @@ QString guide(const QString& key) {
         .entry(key)
         .value_or(QString());
 }
-
-// Ratings of the nine traits for Aries .. Pisces (3 high, 2 medium, 1 low).
-const std::pair<const char*, const char*> kRatings[] = {
-    {"Caring", "123322231213"},      {"Daring", "323231223122"},
-    {"Devoted", "231333232313"},     {"Flirtatious", "323131223232"},
-    {"Jealous", "231333231213"},     {"Libido", "332231233212"},
-    {"Playful", "323231323222"},     {"Possessive", "231232231212"},
-    {"Romantic", "332332322223"},
-};
 
 } // namespace
 
@@ -108,62 +98,40 @@ private slots:
     }
 
     void loveMatchExamples() {
-        const QString ariesAquarius = *BuildLoveMatchText(QStringLiteral("Aquarius"),
-                                                          QStringLiteral("Aries"));
-        QVERIFY(ariesAquarius.startsWith(
+        const auto ariesAquarius = BuildLoveMatchText(QStringLiteral("Aquarius"), QStringLiteral("Aries"));
+        const auto piscesTaurus = BuildLoveMatchText(QStringLiteral("Pisces"), QStringLiteral("Taurus"));
+        const auto sagittarius = BuildLoveMatchText(QStringLiteral("Sagittarius"), QStringLiteral("Sagittarius"));
+        QVERIFY(ariesAquarius && piscesTaurus && sagittarius);
+        QVERIFY(ariesAquarius->startsWith(
             textlayout::FormatParagraph(lovematch(QStringLiteral("Aries+Aquarius.Intro")), 35)));
 
         // Pisces with Taurus has no Dynamics: five paragraphs, five empty rows.
-        const QString piscesTaurus = *BuildLoveMatchText(QStringLiteral("Pisces"),
-                                                         QStringLiteral("Taurus"));
-        QCOMPARE(emptyRows(shownRows(piscesTaurus)), 5);
+        QCOMPARE(emptyRows(shownRows(*piscesTaurus)), 5);
         QString five;
         for (const char* name : {"Intro", "Planets", "Elements", "Qualities", "BestAspect"})
             five += lovematch(QStringLiteral("Taurus+Pisces.") + QLatin1String(name));
-        QCOMPARE(ink(piscesTaurus), ink(five));
+        QCOMPARE(ink(*piscesTaurus), ink(five));
 
         // The 23-character compound fills most of a row and must stay whole on it.
         const QString compound = QStringLiteral("Sagittarius-Sagittarius");
-        const QString sagittarius = *BuildLoveMatchText(QStringLiteral("Sagittarius"),
-                                                        QStringLiteral("Sagittarius"));
-        const QStringList rows = shownRows(sagittarius);
+        const QStringList rows = shownRows(*sagittarius);
         QVERIFY(std::any_of(rows.cbegin(), rows.cend(),
                             [&](const QString& row) { return row.contains(compound); }));
-        for (const QString& row : textlayout::PaneRows(sagittarius, 35))
+        for (const QString& row : textlayout::PaneRows(*sagittarius, 35))
             QVERIFY(row.size() <= 35);
     }
 
-    void namesThatAreNoSigns_data() {
-        QTest::addColumn<QString>("sign");
-        QTest::newRow("small letters") << "leo";
-        QTest::newRow("capitals") << "LEO";
-        QTest::newRow("blank after") << "Leo ";
-        QTest::newRow("blank before") << " Leo";
-        QTest::newRow("empty") << "";
-        QTest::newRow("abbreviation") << "Leo.";
-        QTest::newRow("not a sign") << "Ophiuchus";
-    }
-    void namesThatAreNoSigns() {
-        QFETCH(QString, sign);
-        QVERIFY(!BuildLoveMatchText(sign, QStringLiteral("Leo")));
-        QVERIFY(!BuildLoveMatchText(QStringLiteral("Leo"), sign));
-        QVERIFY(!BuildDosAndDontsText(sign));
-        QVERIFY(!BuildDateGuideText(sign));
-        QVERIFY(!BuildGiftGuideText(sign, QStringLiteral("He")));
-        QVERIFY(!BuildGiftGuideText(sign, QStringLiteral("She")));
-    }
-
-    void wordsThatAreNoGender_data() {
-        QTest::addColumn<QString>("gender");
-        QTest::newRow("small letters") << "he";
-        QTest::newRow("capitals") << "SHE";
-        QTest::newRow("blank after") << "He ";
-        QTest::newRow("empty") << "";
-        QTest::newRow("other word") << "They";
-    }
-    void wordsThatAreNoGender() {
-        QFETCH(QString, gender);
-        QVERIFY(!BuildGiftGuideText(QStringLiteral("Leo"), gender));
+    // Which spellings name a sign or a gender is the sign catalogue's rule (test_signcatalogue);
+    // here only that every builder keeps to it, with near misses a lax lookup would accept.
+    void namesThatAreNoSignsBuildNothing() {
+        for (const QString& sign : {QStringLiteral("leo"), QStringLiteral("Leo ")}) {
+            QVERIFY(!BuildLoveMatchText(sign, QStringLiteral("Leo")));
+            QVERIFY(!BuildLoveMatchText(QStringLiteral("Leo"), sign));
+            QVERIFY(!BuildDosAndDontsText(sign));
+            QVERIFY(!BuildDateGuideText(sign));
+            QVERIFY(!BuildGiftGuideText(sign, QStringLiteral("He")));
+        }
+        QVERIFY(!BuildGiftGuideText(QStringLiteral("Leo"), QStringLiteral("she")));
     }
 
     void guidesOfEverySign_data() {
@@ -173,10 +141,12 @@ private slots:
     }
     void guidesOfEverySign() {
         QFETCH(QString, sign);
-        const QString dos = *BuildDosAndDontsText(sign);
-        const QString date = *BuildDateGuideText(sign);
-        const QString giftHe = *BuildGiftGuideText(sign, QStringLiteral("He"));
-        const QString giftShe = *BuildGiftGuideText(sign, QStringLiteral("She"));
+        const auto dosBuilt = BuildDosAndDontsText(sign);
+        const auto dateBuilt = BuildDateGuideText(sign);
+        const auto giftHeBuilt = BuildGiftGuideText(sign, QStringLiteral("He"));
+        const auto giftSheBuilt = BuildGiftGuideText(sign, QStringLiteral("She"));
+        QVERIFY(dosBuilt && dateBuilt && giftHeBuilt && giftSheBuilt);
+        const QString &dos = *dosBuilt, &date = *dateBuilt, &giftHe = *giftHeBuilt, &giftShe = *giftSheBuilt;
 
         const QList<std::pair<QString, int>> separators{{dos, 1}, {date, 3}, {giftHe, 3}, {giftShe, 3}};
         for (const auto& [text, expected] : separators) {
@@ -215,56 +185,33 @@ private slots:
         QVERIFY(sheRows.mid(heading + 2) != heRows.mid(heading + 2));
     }
 
-    void guidesIgnoreTheUserSign() {
-        shell::appState().UserSign = QStringLiteral("Aries");
-        const auto dos = BuildDosAndDontsText(QStringLiteral("Leo"));
-        const auto date = BuildDateGuideText(QStringLiteral("Leo"));
-        const auto gift = BuildGiftGuideText(QStringLiteral("Leo"), QStringLiteral("She"));
-        for (const QString& user : signNames()) {
-            shell::appState().UserSign = user;
-            QCOMPARE(BuildDosAndDontsText(QStringLiteral("Leo")), dos);
-            QCOMPARE(BuildDateGuideText(QStringLiteral("Leo")), date);
-            QCOMPARE(BuildGiftGuideText(QStringLiteral("Leo"), QStringLiteral("She")), gift);
-        }
-    }
-
+    // The grid as the pane shows it: the legend, then two halves of six signs, each row exactly
+    // as wide as the pane, every rating from 1 to 3 under its sign, the same traits in both halves.
     void loveRatingsGrid() {
-        const QString grid = BuildLoveRatingsText();
-        QCOMPARE(grid.size(), 875);
-        QCOMPARE(grid, gridtext::loveRatingsGrid());
-
-        QStringList rows;
-        for (int i = 0; i < 25; ++i)
-            rows << grid.mid(i * 35, 35);
+        const QString text = BuildLoveRatingsText();
+        const QStringList rows = textlayout::PaneRows(text, 35);
+        QCOMPARE(rows.size(), 25);
+        for (const QString& row : rows)
+            QVERIFY2(row.size() == 35, qPrintable(row));
+        for (const char* level : {"3 = High", "2 = Medium", "1 = Low"})
+            QVERIFY2(rows[0].contains(QLatin1String(level)), qPrintable(rows[0]));
         QCOMPARE(rows[1], BlankLine());
         QCOMPARE(rows[13], BlankLine());
 
-        // Read every rating back from under the middle letter of its sign's abbreviation.
-        QHash<QString, QString> readBack;
-        for (int half = 0; half < 2; ++half) {
-            const QString& header = rows[2 + 12 * half];
-            const QString& rule = rows[3 + 12 * half];
-            for (int t = 0; t < 9; ++t) {
-                const QString& row = rows[4 + 12 * half + t];
-                const QString trait = row.left(12).trimmed();
-                int column = 0;
-                for (qsizetype at = 12; at < row.size(); ++at) {
-                    if (row[at] == QLatin1Char(' '))
-                        continue;
-                    QVERIFY2(column < 6, qPrintable(QStringLiteral("too many ratings for ") + trait));
-                    const Sign sign = signAt(6 * half + column);
-                    QCOMPARE(header.mid(at - 1, 3), SignAbbreviation(sign));
-                    QCOMPARE(rule.mid(at - 1, 3), QStringLiteral("---"));
-                    QVERIFY(row[at] >= QLatin1Char('1') && row[at] <= QLatin1Char('3'));
-                    readBack[trait] += row[at];
-                    ++column;
-                }
-                QCOMPARE(column, 6);
-            }
+        const contentchecks::GridCells grid = contentchecks::readGrids(rows, 35);
+        QVERIFY2(grid.fault.isEmpty(), qPrintable(grid.fault));
+        QStringList abbreviations;
+        for (int place = 0; place < SignCount; ++place)
+            abbreviations << SignAbbreviation(signAt(place));
+        QCOMPARE(grid.columns, abbreviations);
+        QCOMPARE(grid.labels.size(), 18);
+        QCOMPARE(grid.labels.mid(9), grid.labels.mid(0, 9));
+        QCOMPARE(grid.cells.size(), 9);
+        for (auto trait = grid.cells.cbegin(); trait != grid.cells.cend(); ++trait) {
+            QCOMPARE(trait->size(), SignCount);
+            for (const int rating : *trait)
+                QVERIFY2(rating >= 1 && rating <= 3, qPrintable(trait.key()));
         }
-        QCOMPARE(readBack.size(), 9);
-        for (const auto& [trait, ratings] : kRatings)
-            QCOMPARE(readBack.value(QLatin1String(trait)), QLatin1String(ratings));
     }
 };
 

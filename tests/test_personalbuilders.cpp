@@ -1,12 +1,14 @@
 // How the six personal analysis texts are put together from the catalogue.
-#include "GridText.h"
+#include "ContentChecks.h"
 #include "assets/ContentCatalogue.h"
 #include "personal/PersonalContent.h"
+#include "personal/VibrationGrid.h"
 #include "shell/TextPane.h"
 #include "textlayout/FormatParagraph.h"
 #include "zodiac/SignCatalogue.h"
 
 #include <QtTest>
+#include <cstdlib>
 
 using namespace personal;
 using textlayout::BlankLine;
@@ -74,13 +76,16 @@ private slots:
         for (const char* section : {"ZodiacPlace", "Symbol", "Ruler", "ElementNature", "Character",
                                     "Leisure", "BodyAndColours", "Strength"})
             keys << sign + QLatin1Char('.') + QLatin1String(section);
-        const QString text = BuildIntroductionText(sign).value();
+        const auto introduction = BuildIntroductionText(sign);
+        const auto house = BuildHouseText(sign);
+        QVERIFY(introduction && house);
+        const QString& text = *introduction;
         const QStringList found = parts(text);
         QCOMPARE(found.size(), 15);
         QCOMPARE(found.count(QString()), 7);
         QCOMPARE(found, expectParts(keys));
         QVERIFY(!text.endsWith(BlankLine()));
-        QCOMPARE(parts(BuildHouseText(sign).value()), QStringList{entry(sign + ".House")});
+        QCOMPARE(parts(*house), QStringList{entry(sign + ".House")});
     }
 
     void signsShareTheirQualityAndElementTexts_data() {
@@ -113,7 +118,7 @@ private slots:
         const QString expected = byQuality ? F("Quality." + quality) : F("Element." + element);
         QVERIFY(!expected.isEmpty());
         for (const QString& sign : zodiac::signNames())
-            QCOMPARE(build(sign).value() == expected, signs.contains(sign));
+            QCOMPARE(build(sign) == expected, signs.contains(sign));
         QCOMPARE(parts(expected).size(), 1);
     }
 
@@ -137,15 +142,18 @@ private slots:
         QString expected = F("Planet." + planets[0]);
         if (planets.size() == 2)
             expected += BlankLine() + F("Planet." + planets[1]);
-        QCOMPARE(BuildPlanetText(sign).value(), expected);
+        QCOMPARE(BuildPlanetText(sign), std::optional<QString>(expected));
     }
 
+    // The paragraphs around the grid; the grid itself is read in the pane below.
     void relationshipTextIsOneForAll() {
         const QString text = BuildRelationshipText();
         const QString B = BlankLine();
+        const VibrationBlock first = VibrationGridBlock(0);
+        const VibrationBlock second = VibrationGridBlock(1);
         QString expected = F("RelationshipIntro.1") + B + F("RelationshipIntro.2") + B +
-                           F("RelationshipIntro.3") + B + B + gridtext::vibrationBlock(0, 12) + B +
-                           gridtext::vibrationBlock(6, 13) + B + B;
+                           F("RelationshipIntro.3") + B + B + first.header + first.rows + B +
+                           second.header + second.rows + B + B;
         for (int n = 1; n <= 7; ++n)
             expected +=
                 (n > 1 ? B + B : QString()) + F(QStringLiteral("VibrationMeaning.%1").arg(n));
@@ -154,52 +162,53 @@ private slots:
         QVERIFY(!text.endsWith(B));
     }
 
-    void unknownNamesFindNothing_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("empty") << "";
-        QTest::newRow("small letters") << "scorpio";
-        QTest::newRow("capitals") << "SCORPIO";
-        QTest::newRow("blank before") << " Leo";
-        QTest::newRow("blank after") << "Leo ";
-        QTest::newRow("abbreviation") << "Sco";
-        QTest::newRow("no such sign") << "Ophiuchus";
-    }
-    void unknownNamesFindNothing() {
-        QFETCH(QString, name);
-        QVERIFY(!BuildIntroductionText(name));
-        QVERIFY(!BuildHouseText(name));
-        QVERIFY(!BuildQualityText(name));
-        QVERIFY(!BuildPlanetText(name));
-        QVERIFY(!BuildElementText(name));
+    // Which spellings name a sign is the sign catalogue's rule (test_signcatalogue); here only
+    // that every builder keeps to it, with near misses a lax lookup would accept.
+    void namesThatAreNoSignsBuildNothing() {
+        for (const QString& name : {QStringLiteral("scorpio"), QStringLiteral("Leo ")}) {
+            QVERIFY(!BuildIntroductionText(name));
+            QVERIFY(!BuildHouseText(name));
+            QVERIFY(!BuildQualityText(name));
+            QVERIFY(!BuildPlanetText(name));
+            QVERIFY(!BuildElementText(name));
+        }
     }
 
-    // In the pane every laid-out line is a row of its own and the grid keeps its columns.
+    // The vibration grid as the pane shows it, read back: two empty rows above it, every sign
+    // down the side and across the top, 1 for a sign with itself, 7 across the wheel and one
+    // step between neighbouring columns (so 2 for neighbours, the same number both ways), two
+    // empty rows below it before the meanings.
     void relationshipInThePane() {
         shell::TextPane pane;
         pane.setText(BuildRelationshipText());
         const QStringList rows = pane.rows();
-        const qsizetype top = rows.indexOf(QStringLiteral("            Ari Tau Gem Can Leo Vir"));
-        QVERIFY(top > 0);
-        QCOMPARE(rows[top - 1], kEmptyRow);
-        QCOMPARE(rows[top - 2], kEmptyRow);
-        QCOMPARE(rows[top + 1], QStringLiteral("            --- --- --- --- --- ---"));
-        const QString grids[2] = {gridtext::vibrationBlock(0, 12), gridtext::vibrationBlock(6, 13)};
-        const qsizetype second = top + 2 + zodiac::SignCount + 1;
-        QCOMPARE(rows[second - 1].trimmed(), QString());
-        QCOMPARE(rows[second], QStringLiteral("            Lib Sco Sag Cap Aqu Pis"));
-        QCOMPARE(rows[second + 1], rows[top + 1]);
-        for (int block = 0; block < 2; ++block) {
-            const QString gridRows = grids[block].right(419);
-            for (int sign = 0; sign < zodiac::SignCount; ++sign) {
-                const QString row = rows[(block ? second : top) + 2 + sign];
-                QCOMPARE(row.trimmed(), gridRows.mid(sign * 35, 35).trimmed());
-                for (int column = 0; column < 6; ++column)
-                    QVERIFY(row[13 + 4 * column].isDigit());
+        const contentchecks::GridCells grid = contentchecks::readGrids(rows, 35);
+        QVERIFY2(grid.fault.isEmpty(), qPrintable(grid.fault));
+        QStringList names;
+        QStringList abbreviations;
+        for (int place = 0; place < zodiac::SignCount; ++place) {
+            names << zodiac::signName(zodiac::signAt(place));
+            abbreviations << zodiac::SignAbbreviation(zodiac::signAt(place));
+        }
+        QCOMPARE(grid.labels, names + names);
+        QCOMPARE(grid.columns, abbreviations);
+        const auto number = [&](int a, int b) {
+            return grid.cells.value(names[a % 12]).value(abbreviations[b % 12]);
+        };
+        for (int a = 0; a < zodiac::SignCount; ++a) {
+            QCOMPARE(grid.cells.value(names[a]).size(), zodiac::SignCount);
+            QCOMPARE(number(a, a), 1);
+            QCOMPARE(number(a, a + 6), 7);
+            for (int b = 0; b < zodiac::SignCount; ++b) {
+                QCOMPARE(number(a, b), number(b, a));
+                QCOMPARE(std::abs(number(a, b + 1) - number(a, b)), 1);
             }
         }
-        for (const QString& row : rows)
-            QVERIFY2(row.size() <= 35, qPrintable(row));
-        const qsizetype meanings = second + 2 + zodiac::SignCount;
+        const qsizetype top = rows.indexOf(QRegularExpression(QStringLiteral(" +Ari .*")));
+        QVERIFY(top > 1);
+        QCOMPARE(rows[top - 1], kEmptyRow);
+        QCOMPARE(rows[top - 2], kEmptyRow);
+        const qsizetype meanings = top + 2 * (2 + zodiac::SignCount) + 1;
         QCOMPARE(rows[meanings].trimmed(), QString());
         QCOMPARE(rows[meanings + 1].trimmed(), QString());
         QVERIFY(rows[meanings + 2].startsWith(QStringLiteral("The 1 Vibration")));
@@ -207,7 +216,9 @@ private slots:
 
     void introductionInThePane() {
         shell::TextPane pane;
-        const QString text = BuildIntroductionText(QStringLiteral("Leo")).value();
+        const auto leo = BuildIntroductionText(QStringLiteral("Leo"));
+        QVERIFY(leo);
+        const QString& text = *leo;
         pane.setText(text);
         QCOMPARE(pane.text(), text);
         // Rebuilding the text from the rows (each later line had the breaking space in front)
