@@ -123,7 +123,7 @@ private slots:
         QTest::keyClick(combo(), Qt::Key_Escape);
         if (!music)
             QTest::keyClick(chooser, Qt::Key_M, Qt::AltModifier);
-        QTRY_COMPARE(chooser->musicBoxTicked(), music);
+        QVERIFY(drive::spinUntil([music] { return chooser->musicBoxTicked() == music; }, 1000));
         control<QPushButton>("Command2")->setFocus();
         QTest::keyClick(chooser, Qt::Key_H, Qt::AltModifier);
         QTRY_COMPARE(QApplication::focusWidget(), combo());
@@ -156,7 +156,9 @@ private slots:
         QString signSeen;
         bool chooserSeen = true;
         qsizetype musicSeen = -1;
-        connect(&program.personal(), &personal::frmPersonal::windowTitleChanged, this, [&] {
+        // The personal screen sets its caption as it becomes active.
+        const QObject scope; // the connection goes with this function
+        connect(&program.personal(), &personal::frmPersonal::windowTitleChanged, &scope, [&] {
             signSeen = program.state().userSign;
             chooserSeen = program.choose().isVisible();
             musicSeen = drive::recordedMusic().log.size();

@@ -78,8 +78,8 @@ private slots:
         QVERIFY(allBuilt(built));
         if (n == 1)
             option(5)->click();
-        QTest::keyClick(love, Qt::Key(key), Qt::AltModifier);
-        QTRY_VERIFY(option(n)->isChecked());
+        QTest::keyClick(love, Qt::Key(key), Qt::AltModifier); // clicks a moment later
+        QVERIFY(drive::spinUntil([n] { return option(n)->isChecked(); }, 1000));
         QCOMPARE(pane(), built[n - 1]);
         for (int other = 1; other <= 5; ++other)
             QCOMPARE(option(other)->isChecked(), other == n);
