@@ -1,69 +1,49 @@
+// The sign chooser on its own: what it shows, what picking and typing do, what it refuses and
+// what its Proceed says; and, through the whole program, that Proceed stores the sign and shows
+// the personal analysis before the music is decided.
+#include "FakeSequencer.h"
 #include "ProgramDriver.h"
-#include "shell/AppState.h"
-#include "shell/MessageBox.h"
-#include "shell/Screen.h"
-#include "shell/ScreenWindow.h"
-#include "shell/Version.h"
+#include "personal/frmPersonal.h"
 #include "shell/frmChoose.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
-using namespace shell;
-
 namespace {
-frmChoose& chooser() { return Screens::instance().get<frmChoose>(); }
-template <class T> T* control(const char* name) { return drive::control<T>("frmChoose", name); }
+shell::frmChoose* chooser;
+template <class T> T* control(const char* name) {
+    T* found = chooser->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
 QComboBox* combo() { return control<QComboBox>("cboHoro"); }
 QString dateLabel() { return control<QLabel>("lblDate")->text(); }
-bool personalVisible() { return drive::visible(QStringLiteral("frmPersonal")); }
-void typeInto(const QString& text) { drive::typeInto(combo(), text); }
-
-// The personal screen notes what Proceed had already done when it became active.
-struct PersonalProbe : StandInScreen {
-    PersonalProbe() : StandInScreen(QStringLiteral("frmPersonal")) {}
-    void Form_Activate() override {
-        StandInScreen::Form_Activate();
-        signSeen = appState().UserSign;
-        chooserWasVisible = chooser().isVisible();
-        musicCallsSeen = programEndLog().musicStarts + programEndLog().musicStops;
-    }
-    QString signSeen;
-    bool chooserWasVisible = true;
-    int musicCallsSeen = -1;
-};
-PersonalProbe& personalProbe() {
-    return static_cast<PersonalProbe&>(Screens::instance().get(QStringLiteral("frmPersonal")));
-}
 } // namespace
 
 class TestChoose : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        freshProgram();
-        Screens::instance().add<frmChoose>();
-        Screens::instance().registerScreen(QStringLiteral("frmPersonal"),
-                                           [] { return std::make_unique<PersonalProbe>(); });
-        chooser().Show();
-        QVERIFY(QTest::qWaitForWindowActive(chooser().window()));
+        recordMessages();
+        chooser = new shell::frmChoose;
+        chooser->show();
+        chooser->refresh();
+        QVERIFY(QTest::qWaitForWindowActive(chooser));
     }
-    void cleanupTestCase() { freshProgram(); setMessageSink({}); }
+    void cleanup() { delete chooser; }
+    void cleanupTestCase() { drive::freshWholeProgram(); } // no window outlives the application
 
     void firstAppearance() {
         QCOMPARE(combo()->currentText(), QStringLiteral("Aries"));
         QCOMPARE(combo()->count(), 12);
-        QCOMPARE(combo()->itemText(11), QStringLiteral("Pisces"));
         QCOMPARE(dateLabel(), QStringLiteral("Mac 21 - Apr 19"));
-        QCOMPARE(control<QCheckBox>("chkMusic")->checkState(), Qt::Checked);
+        QVERIFY(chooser->musicBoxTicked());
         QCOMPARE(QApplication::focusWidget(), combo());
-        QCOMPARE(chooser().window()->windowTitle(), VersionCaption());
-        QVERIFY(appState().MusicRestartPending);
-        QVERIFY(!(chooser().window()->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(chooser->windowTitle(), QStringLiteral("Zelvoria - Version " ZELVORIA_EXPECTED_VERSION));
     }
 
     void pickingShowsTheRangeTypingDoesNot() {
@@ -72,20 +52,32 @@ private slots:
         QTest::keyClick(combo(), Qt::Key_Down); // the user picks Leo with the arrow key
         QCOMPARE(combo()->currentText(), QStringLiteral("Leo"));
         QCOMPARE(dateLabel(), QStringLiteral("Jul 23 - Aug 22"));
-        typeInto(QStringLiteral("Virgo"));
+        drive::typeInto(combo(), QStringLiteral("Virgo"));
         QCOMPARE(dateLabel(), QStringLiteral("Jul 23 - Aug 22"));
-        typeInto(QStringLiteral("Vi")); // no completion of a partly typed name
+        drive::typeInto(combo(), QStringLiteral("Vi")); // no completion of a partly typed name
         QCOMPARE(combo()->currentText(), QStringLiteral("Vi"));
         QCOMPARE(combo()->count(), 12);
     }
 
-    void anUnknownTextEmptiesTheLabelAtTheNextActivation() {
-        typeInto(QStringLiteral("Ophiuchus"));
-        QCOMPARE(dateLabel(), QStringLiteral("Mac 21 - Apr 19"));
-        chooser().Hide();
-        chooser().Show();
-        QCOMPARE(dateLabel(), QString());
-        QCOMPARE(combo()->currentText(), QStringLiteral("Ophiuchus"));
+    // Each activation shows the range of what the box holds and keeps what the user set.
+    void refreshShowsTheRangeOfTheBox_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("range");
+        QTest::newRow("a sign") << "Scorpio" << "Oct 23 - Nov 21";
+        QTest::newRow("no sign: no range") << "Ophiuchus" << "";
+    }
+    void refreshShowsTheRangeOfTheBox() {
+        QFETCH(QString, typed);
+        QFETCH(QString, range);
+        drive::typeInto(combo(), typed);
+        control<QCheckBox>("chkMusic")->setChecked(false);
+        control<QPushButton>("Command1")->setFocus();
+        chooser->refresh();
+        QCOMPARE(dateLabel(), range);
+        QCOMPARE(combo()->currentText(), typed);
+        QCOMPARE(combo()->count(), 12);
+        QVERIFY(!chooser->musicBoxTicked());
+        QCOMPARE(QApplication::focusWidget(), combo());
     }
 
     void invalidSignsAreRefused_data() {
@@ -100,61 +92,56 @@ private slots:
     }
     void invalidSignsAreRefused() {
         QFETCH(QString, text);
-        typeInto(text);
+        QSignalSpy proceed(chooser, &shell::frmChoose::proceed);
+        drive::typeInto(combo(), text);
         control<QPushButton>("Command1")->click();
         QCOMPARE(messages().size(), 1);
-        QCOMPARE(messages()[0].text,
-                 QStringLiteral("Please select a sign before clicking the \"Proceed\" button."));
+        QCOMPARE(messages()[0].text, QStringLiteral("Please select a sign before clicking the \"Proceed\" button."));
         QCOMPARE(messages()[0].title, QStringLiteral("Sorry . . ."));
-        QCOMPARE(messages()[0].icon, MessageIcon::None);
-        QVERIFY(chooser().isVisible());
-        QVERIFY(!personalVisible());
-        QCOMPARE(appState().UserSign, QString());
+        QCOMPARE(messages()[0].icon, shell::MessageIcon::None);
+        QCOMPARE(proceed.count(), 0);
         QCOMPARE(combo()->currentText(), text);
-        QCOMPARE(programEndLog().musicStarts + programEndLog().musicStops, 0);
-        QVERIFY(appState().MusicRestartPending);
     }
 
-    void enterPressesProceedWithATypedName() {
-        typeInto(QStringLiteral("Leo"));
-        QCOMPARE(dateLabel(), QStringLiteral("Mac 21 - Apr 19"));
-        QTest::keyClick(combo(), Qt::Key_Return);
-        QTRY_VERIFY(personalVisible());
-        QVERIFY(!chooser().isVisible());
-        QCOMPARE(appState().UserSign, QStringLiteral("Leo"));
-        QCOMPARE(programEndLog().musicStarts, 1);
-        QCOMPARE(combo()->count(), 12);
+    // Enter in the box and the access keys: Alt+M the music box, Alt+H the sign box, Alt+P
+    // Proceed; Esc does nothing on this screen.
+    void proceedSaysTheSignAndTheBox_data() {
+        QTest::addColumn<QString>("sign");
+        QTest::addColumn<bool>("music");
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("Enter, music") << "Leo" << true << true;
+        QTest::newRow("Alt+P, no music") << "Pisces" << false << false;
+    }
+    void proceedSaysTheSignAndTheBox() {
+        QFETCH(QString, sign);
+        QFETCH(bool, music);
+        QFETCH(bool, byEnter);
+        QSignalSpy proceed(chooser, &shell::frmChoose::proceed);
+        QSignalSpy exit(chooser, &shell::frmChoose::exitRequested);
+        QSignalSpy close(chooser, &shell::ScreenWindow::closeRequested);
+        drive::typeInto(combo(), sign);
+        QTest::keyClick(combo(), Qt::Key_Escape);
+        if (!music)
+            QTest::keyClick(chooser, Qt::Key_M, Qt::AltModifier);
+        QVERIFY(drive::spinUntil([music] { return chooser->musicBoxTicked() == music; }, 1000));
+        control<QPushButton>("Command2")->setFocus();
+        QTest::keyClick(chooser, Qt::Key_H, Qt::AltModifier);
+        QTRY_COMPARE(QApplication::focusWidget(), combo());
+        QCOMPARE(proceed.count(), 0);
+        if (byEnter)
+            QTest::keyClick(combo(), Qt::Key_Return);
+        else
+            QTest::keyClick(chooser, Qt::Key_P, Qt::AltModifier);
+        QVERIFY(proceed.wait(1000)); // pressed by a key, a button clicks a moment later
+        QCOMPARE(proceed.count(), 1);
+        QCOMPARE(proceed[0], (QVariantList{sign, music}));
+        QCOMPARE(exit.count() + close.count(), 0); // Esc, clicking nothing, would have by now
+        QCOMPARE(combo()->count(), 12);            // Enter adds nothing to the list
         QVERIFY(messages().isEmpty());
     }
 
-    void escapeDoesNothing() {
-        QTest::keyClick(combo(), Qt::Key_Escape);
-        QTest::qWait(200);
-        QVERIFY(chooser().isVisible());
-        QCOMPARE(programEndLog().ends, 0);
-    }
-
-    void musicFollowsTheBoxAfterProceed_data() {
-        QTest::addColumn<bool>("ticked");
-        QTest::addColumn<int>("starts");
-        QTest::addColumn<int>("stops");
-        QTest::newRow("ticked starts") << true << 1 << 0;
-        QTest::newRow("clear stops and arms") << false << 0 << 1;
-    }
-    void musicFollowsTheBoxAfterProceed() {
-        QFETCH(bool, ticked);
-        QFETCH(int, starts);
-        QFETCH(int, stops);
-        control<QCheckBox>("chkMusic")->setChecked(ticked);
-        appState().MusicRestartPending = false;
-        control<QPushButton>("Command1")->click();
-        QCOMPARE(programEndLog().musicStarts, starts);
-        QCOMPARE(programEndLog().musicStops, stops);
-        QCOMPARE(appState().MusicRestartPending, !ticked);
-    }
-
-    // The sign is stored and the chooser hidden before the personal screen is shown; the music
-    // is decided only after that.
+    // Through the program: when the personal analysis becomes visible the sign is stored and the
+    // chooser hidden, and the music has not been touched yet; it is decided right after.
     void proceedDecidesTheMusicLast_data() {
         QTest::addColumn<bool>("ticked");
         QTest::newRow("box ticked") << true;
@@ -162,53 +149,25 @@ private slots:
     }
     void proceedDecidesTheMusicLast() {
         QFETCH(bool, ticked);
-        typeInto(QStringLiteral("Gemini"));
-        control<QCheckBox>("chkMusic")->setChecked(ticked);
-        control<QPushButton>("Command1")->click();
-        QCOMPARE(personalProbe().signSeen, QStringLiteral("Gemini"));
-        QVERIFY(!personalProbe().chooserWasVisible);
-        QCOMPARE(personalProbe().musicCallsSeen, 0);
-        QCOMPARE(programEndLog().musicStarts + programEndLog().musicStops, 1);
-    }
-
-    void mainMenuKeepsTheChooserAsLeft() {
-        typeInto(QStringLiteral("Scorpio"));
-        control<QCheckBox>("chkMusic")->setChecked(false);
-        control<QPushButton>("Command1")->click();
-        QVERIFY(personalVisible());
-        // Main Menu on the personal screen: hide it, show the chooser.
-        Screens::instance().get(QStringLiteral("frmPersonal")).Hide();
-        chooser().Show();
-        QCOMPARE(combo()->currentText(), QStringLiteral("Scorpio"));
-        QCOMPARE(dateLabel(), QStringLiteral("Oct 23 - Nov 21"));
-        QCOMPARE(control<QCheckBox>("chkMusic")->checkState(), Qt::Unchecked);
-        QCOMPARE(combo()->count(), 12);
-        QTRY_COMPARE(QApplication::focusWidget(), combo());
-    }
-
-    void accessKeys() {
-        QTest::keyClick(chooser().window(), Qt::Key_M, Qt::AltModifier);
-        QTRY_COMPARE(control<QCheckBox>("chkMusic")->checkState(), Qt::Unchecked);
-        control<QPushButton>("Command1")->setFocus();
-        QTest::keyClick(chooser().window(), Qt::Key_H, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::focusWidget(), combo());
-        QTest::keyClick(chooser().window(), Qt::Key_P, Qt::AltModifier);
-        QTRY_VERIFY(personalVisible());
-    }
-
-    void exitAndClosingEndTheProgram_data() {
-        QTest::addColumn<bool>("byClosing");
-        QTest::newRow("Exit button") << false;
-        QTest::newRow("close box") << true;
-    }
-    void exitAndClosingEndTheProgram() {
-        QFETCH(bool, byClosing);
-        if (byClosing)
-            chooser().window()->close();
-        else
-            control<QPushButton>("Command2")->click();
-        QCOMPARE(programEndLog().musicShutdowns, 1);
-        QCOMPARE(programEndLog().ends, 1);
+        Program& program = drive::programWithRecordedMusic();
+        QVERIFY(drive::reachMainMenu());
+        drive::control<QCheckBox>(QStringLiteral("frmChoose"), QStringLiteral("chkMusic"))->setChecked(ticked);
+        const qsizetype before = drive::recordedMusic().log.size();
+        QString signSeen;
+        bool chooserSeen = true;
+        qsizetype musicSeen = -1;
+        // The personal screen sets its caption as it becomes active.
+        const QObject scope; // the connection goes with this function
+        connect(&program.personal(), &personal::frmPersonal::windowTitleChanged, &scope, [&] {
+            signSeen = program.state().userSign;
+            chooserSeen = program.choose().isVisible();
+            musicSeen = drive::recordedMusic().log.size();
+        });
+        QVERIFY(drive::chooseSign(QStringLiteral("Gemini")));
+        QCOMPARE(signSeen, QStringLiteral("Gemini"));
+        QVERIFY(!chooserSeen);
+        QCOMPARE(musicSeen, before);
+        QVERIFY(drive::recordedMusic().log.size() > before);
     }
 };
 

@@ -1,191 +1,142 @@
+// The progress display: a count as a number and a bar; through the whole program, the count
+// from 0 to 100 on every entry and the one hand-over to the love analysis, the count restarted
+// by an activation, nothing more after the end. The real count runs once; elsewhere the tests
+// hold its timer and emit its ticks.
 #include "ProgramDriver.h"
 #include "compat/frmProcessing.h"
-#include "shell/AppState.h"
-#include "shell/ScreenWindow.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
+#include <QRadioButton>
 #include <QtTest>
 
-using namespace shell;
-using compat::frmProcessing;
+using drive::program;
 
 namespace {
+QString percentOf(QWidget& w) { return w.findChild<QLabel*>(QStringLiteral("lblPercent"))->text(); }
+QProgressBar& barOf(QWidget& w) { return *w.findChild<QProgressBar*>(QStringLiteral("ProgressBar1")); }
 
-// Stands in for the love screen and records how the progress screen hands over to it.
-class LoveStandIn : public StandInScreen {
-public:
-    LoveStandIn() : StandInScreen(QStringLiteral("frmLove")) {}
-    int loads = 0, activations = 0;
-    bool visibleAtLoad = true;
-    bool processingHiddenAtLoad = false;
-    void Form_Load() override {
-        ++loads;
-        visibleAtLoad = isVisible();
-        processingHiddenAtLoad = !Screens::instance().get<frmProcessing>().isVisible();
-    }
-    void Form_Activate() override {
-        ++activations;
-        StandInScreen::Form_Activate();
-    }
-};
-
-frmProcessing& processing() { return Screens::instance().get<frmProcessing>(); }
-LoveStandIn& love() { return static_cast<LoveStandIn&>(Screens::instance().get(QStringLiteral("frmLove"))); }
-template <class T> T* control(const char* name) { return drive::control<T>("frmProcessing", name); }
-
-struct Shown {
-    int count;
-    QString label;
-    int bar;
-};
-
-// What the screen shows at every tick that shows something.
-QList<Shown>& shown() {
-    static QList<Shown> list;
-    return list;
+// The road as far as the partner screen, "She" and "Scorpio" typed; the progress screen is made
+// first, so that a test's own connections to it run after the program's.
+bool reachThePartnerScreen() {
+    drive::programWithRecordedMusic();
+    if (!drive::reachMainMenu() || !drive::chooseSign(QStringLiteral("Leo")))
+        return false;
+    program().processing();
+    drive::control<QRadioButton>(QStringLiteral("frmPersonal"), QStringLiteral("Option7"))->click();
+    drive::typeInto(drive::control<QComboBox>(QStringLiteral("frmMoreinfo"), QStringLiteral("cboGender")), "She");
+    drive::typeInto(drive::control<QComboBox>(QStringLiteral("frmMoreinfo"), QStringLiteral("cboHoro")), "Scorpio");
+    return drive::visible(QStringLiteral("frmMoreinfo"));
 }
+void proceed() { drive::control<QPushButton>(QStringLiteral("frmMoreinfo"), QStringLiteral("Command1"))->click(); }
 
-void record() {
-    QObject::connect(&processing(), &frmProcessing::percentShown, &processing(), [](int count) {
-        shown() << Shown{count, processing().percentLabel(), processing().barValue()};
-    });
+// Proceed, the count held: it moves only by the ticks the test emits.
+bool enterTheCountHeld() {
+    if (!reachThePartnerScreen())
+        return false;
+    proceed();
+    program().processing().stopCount();
+    return drive::visible(QStringLiteral("frmProcessing"));
 }
-
-// What the partner screen's Proceed does.
-void enterAsThePartnerScreenDoes() {
-    processing().Show();
-    appState().ProgressCount = 0;
-    processing().enableTimer();
-    processing().tmrPercent_Timer();
+void tick(int times) {
+    for (int i = 0; i < times; ++i)
+        emit program().processing().tick();
 }
-
-QList<int> counts() {
-    QList<int> list;
-    for (const Shown& s : shown())
-        list << s.count;
-    return list;
-}
-
 } // namespace
 
 class TestProcessing : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        freshProgram();
-        shown().clear();
-        Screens::instance().add<frmProcessing>();
-        Screens::instance().registerScreen(QStringLiteral("frmLove"),
-                                           [] { return std::make_unique<LoveStandIn>(); });
-    }
-    void cleanupTestCase() { freshProgram(); }
+    void cleanupTestCase() { drive::freshWholeProgram(); } // no window outlives the application
 
-    void design() {
-        processing().ensureLoaded();
-        record();
-        ScreenWindow* w = processing().window();
-        QVERIFY(processing().tmrPercent().isActive()); // running from the moment it loads
-        QCOMPARE(processing().tmrPercent().interval(), 1);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Calculating Compatibility . . ."));
-        QCOMPARE(w->cursor().shape(), Qt::WaitCursor);
-        QCOMPARE(w->size(), QSize(408, 128));
-        QCOMPARE(w->minimumSize(), w->maximumSize());
-        QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
-        QCOMPARE(control<QLabel>("Label2")->text(), QStringLiteral("%  Complete"));
-        QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("plese wait..."));
-        QCOMPARE(control<QProgressBar>("ProgressBar1")->minimum(), 0);
-        QCOMPARE(control<QProgressBar>("ProgressBar1")->maximum(), 100);
-        // The bar lies above the number, the number ends where "%  Complete" begins.
-        QVERIFY(control<QProgressBar>("ProgressBar1")->geometry().bottom() <
-                control<QLabel>("lblPercent")->geometry().top());
-        QCOMPARE(control<QLabel>("lblPercent")->geometry().right() + 1,
-                 control<QLabel>("Label2")->geometry().left());
-        QVERIFY(control<QLabel>("lblPercent")->alignment() & Qt::AlignRight);
-        // The caption stays fixed through an activation.
-        processing().Show();
-        QCOMPARE(w->windowTitle(), QStringLiteral("Calculating Compatibility . . ."));
-        QCOMPARE(shown().size(), 1);
+    void showsTheCountAsNumberAndBar_data() {
+        QTest::addColumn<int>("count");
+        QTest::newRow("empty") << 0;
+        QTest::newRow("part") << 37;
+        QTest::newRow("full") << 100;
+    }
+    void showsTheCountAsNumberAndBar() {
+        QFETCH(int, count);
+        compat::frmProcessing window;
+        window.show();
+        window.showCount(count);
+        QCOMPARE(percentOf(window), QString::number(count));
+        QProgressBar& bar = barOf(window);
+        QCOMPARE(bar.value(), count);
+        QCOMPARE(double(bar.value() - bar.minimum()) / (bar.maximum() - bar.minimum()), count / 100.0);
+        QCOMPARE(window.cursor().shape(), Qt::WaitCursor);
+        QVERIFY(!(window.windowFlags() & Qt::WindowMinimizeButtonHint));
     }
 
-    void anEntryCountsFromZeroToHundredAndHandsOverOnce() {
-        processing().ensureLoaded();
-        record();
-        enterAsThePartnerScreenDoes();
-        QCOMPARE(counts(), (QList<int>{0, 0})); // both direct ticks, before any timer tick
-        QTRY_VERIFY(love().isVisible());
-        QCOMPARE(counts(), drive::progressCounts());
-        for (const Shown& s : shown()) {
-            QCOMPARE(s.label, QString::number(s.count));
-            QCOMPARE(s.bar, s.count);
-        }
-        QCOMPARE(love().loads, 2); // loading runs it, then the hand-over calls it
-        QVERIFY(!love().visibleAtLoad);
-        QVERIFY(love().processingHiddenAtLoad);
-        QCOMPARE(love().activations, 1);
-        QVERIFY(!processing().isVisible());
-        QVERIFY(processing().isLoaded()); // hidden, not closed
-        QVERIFY(!processing().tmrPercent().isActive());
-        QCOMPARE(appState().ProgressCount, qint16(101));
-        QCOMPARE(processing().percentLabel(), QStringLiteral("100"));
-        QTest::qWait(50);
-        QCOMPARE(shown().size(), 102);
-        QCOMPARE(love().loads, 2);
-        QCOMPARE(love().activations, 1);
-        QCOMPARE(appState().ProgressCount, qint16(101));
-        QCOMPARE(programEndLog().ends, 0);
+    // Proceed shows 0 at once; the timer's ticks show 1 to 100 on number and bar alike; the tick
+    // after 100 stops the count and hides the screen, and the love analysis comes on the next
+    // turn, once. The next entry shows 0 again before anything else.
+    void theCountRunsFromZeroToHundredThenHandsOver() {
+        QVERIFY(reachThePartnerScreen());
+        compat::frmProcessing& processing = program().processing();
+        QList<int> shown;
+        int handOvers = 0;
+        bool loveAlreadyUp = false;
+        connect(&processing, &compat::frmProcessing::tick, this, [&] {
+            if (processing.isVisible()) {
+                shown << percentOf(processing).toInt();
+                if (barOf(processing).value() != shown.last())
+                    shown << -1; // number and bar disagree
+            } else {
+                ++handOvers;
+                loveAlreadyUp = drive::visible(QStringLiteral("frmLove"));
+            }
+        });
+        proceed();
+        QCOMPARE(percentOf(processing), QStringLiteral("0"));
+        QCOMPARE(barOf(processing).value(), 0);
+        QVERIFY(processing.tmrPercent().isActive());
+        QVERIFY(drive::spinUntil([] { return drive::visible(QStringLiteral("frmLove")); }));
+        QList<int> expected;
+        for (int n = 1; n <= 100; ++n)
+            expected << n;
+        QCOMPARE(shown, expected);
+        QCOMPARE(handOvers, 1);
+        QVERIFY(!loveAlreadyUp);
+        QVERIFY(!processing.isVisible());
+        QVERIFY(!processing.tmrPercent().isActive());
+        QCOMPARE(program().state().progressCount, qint16(101));
+
+        // Again: back to the personal analysis, More on love, Proceed.
+        drive::control<QPushButton>(QStringLiteral("frmLove"), QStringLiteral("Command6"))->click();
+        drive::control<QRadioButton>(QStringLiteral("frmPersonal"), QStringLiteral("Option7"))->click();
+        proceed();
+        QCOMPARE(percentOf(processing), QStringLiteral("0"));
+        QCOMPARE(barOf(processing).value(), 0);
+        QCOMPARE(program().state().progressCount, qint16(1));
+        QVERIFY(processing.tmrPercent().isActive());
+        processing.stopCount();
     }
 
-    void aSecondRunStartsAgainFromZero() {
-        processing().ensureLoaded();
-        record();
-        enterAsThePartnerScreenDoes();
-        QTRY_VERIFY(love().isVisible());
-        love().Hide();
-        shown().clear();
-        // The stored "100" is replaced by the activation's tick before anything else is seen.
-        processing().Show();
-        QCOMPARE(processing().percentLabel(), QStringLiteral("0"));
-        QCOMPARE(processing().barValue(), 0);
-        appState().ProgressCount = 0;
-        processing().enableTimer();
-        processing().tmrPercent_Timer();
-        QTRY_COMPARE(love().loads, 3);
-        QCOMPARE(counts(), drive::progressCounts());
-        QVERIFY(!processing().tmrPercent().isActive());
+    // The progress screen becoming active again (here after an About box over it) counts from 0.
+    void anActivationRestartsTheCount() {
+        QVERIFY(enterTheCountHeld());
+        tick(40);
+        QCOMPARE(percentOf(program().processing()), QStringLiteral("40"));
+        program().showAbout();
+        drive::control<QPushButton>(QStringLiteral("frmAbout"), QStringLiteral("cmdOK"))->click();
+        QCOMPARE(program().activeScreen(), &program().processing());
+        QCOMPARE(percentOf(program().processing()), QStringLiteral("0"));
+        QCOMPARE(program().state().progressCount, qint16(1));
+        QVERIFY(program().processing().tmrPercent().isActive());
+        program().processing().stopCount();
     }
 
-    void everyActivationRestartsTheCount() {
-        registerStandIns({"frmAbout"});
-        processing().ensureLoaded();
-        record();
-        enterAsThePartnerScreenDoes();
-        QTRY_VERIFY(appState().ProgressCount > 40);
-        processing().tmrPercent().stop(); // hold the count while the user goes elsewhere
-        Screens::instance().get(QStringLiteral("frmAbout")).Show();
-        QVERIFY(processing().isVisible());
-        shown().clear();
-        processing().Show(); // back on the progress screen
-        QCOMPARE(counts(), QList<int>{0});
-        QVERIFY(processing().tmrPercent().isActive());
-        QTRY_VERIFY(love().isVisible());
-        QCOMPARE(counts().size(), 101);
-        QCOMPARE(love().activations, 1);
-    }
-
-    void closingDuringTheCountEndsTheProgram() {
-        processing().ensureLoaded();
-        record();
-        enterAsThePartnerScreenDoes();
-        QTRY_VERIFY(appState().ProgressCount > 10);
-        processing().window()->close();
-        QCOMPARE(programEndLog().musicShutdowns, 1);
-        QCOMPARE(programEndLog().ends, 1);
-        QVERIFY(!processing().tmrPercent().isActive());
-        const qint16 count = appState().ProgressCount;
-        QTest::qWait(30);
-        QCOMPARE(appState().ProgressCount, count);
-        QVERIFY(!Screens::instance().existing(QStringLiteral("frmLove")));
+    void closingDuringTheCountEndsItThere() {
+        QVERIFY(enterTheCountHeld());
+        tick(10);
+        program().processing().close();
+        QCOMPARE(drive::ends(), 1);
+        tick(200);
+        QCOMPARE(percentOf(program().processing()), QStringLiteral("10"));
+        QCOMPARE(program().state().progressCount, qint16(11));
+        QVERIFY(!drive::loadedScreen(QStringLiteral("frmLove")));
     }
 };
 
