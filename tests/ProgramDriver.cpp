@@ -42,6 +42,11 @@ const QStringList& screenNames() {
 
 Program& freshWholeProgram(ProgramServices services) {
     Driven& state = driven();
+    // The program goes before the application object does.
+    [[maybe_unused]] static const bool dropped = [] {
+        qAddPostRoutine([] { driven().program.reset(); });
+        return true;
+    }();
     state.program.reset();
     settle();
     state.music = nullptr;
