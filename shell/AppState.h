@@ -12,7 +12,6 @@ struct AppState {
     QString PartnerGender;
     QString PartnerSign;
     qint16 ProgressCount = 0;
-    bool MusicRestartPending = false;
 };
 
 AppState& appState();

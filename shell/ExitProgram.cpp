@@ -1,7 +1,5 @@
 #include "shell/ExitProgram.h"
 
-#include "shell/Music.h"
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -37,7 +35,6 @@ void ExitProgram() {
     if (state.ended)
         return; // a closing handler reached from the end itself: nothing more to do
     state.ended = true;
-    ShutdownMusic();
     state.endStep();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The one way the program ends: the music is shut down first, then the process ends at once.
+// The one way the program ends: the process ends at once.
 // Both steps can be replaced, so that tests can watch the end without losing their runner.
 
 #include <functional>

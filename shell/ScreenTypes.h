@@ -19,9 +19,6 @@ class frmLove;
 namespace about {
 class frmAbout;
 }
-namespace music {
-class frmMusic;
-}
 
 namespace shell {
 
@@ -35,6 +32,5 @@ template <> inline constexpr const char* screenName<compat::frmMoreinfo> = "frmM
 template <> inline constexpr const char* screenName<compat::frmProcessing> = "frmProcessing";
 template <> inline constexpr const char* screenName<compat::frmLove> = "frmLove";
 template <> inline constexpr const char* screenName<about::frmAbout> = "frmAbout";
-template <> inline constexpr const char* screenName<music::frmMusic> = "frmMusic";
 
 } // namespace shell

@@ -6,7 +6,6 @@
 #include "shell/ExitProgram.h"
 #include "shell/FormScreenImpl.h"
 #include "shell/MessageBox.h"
-#include "shell/Music.h"
 #include "shell/Screens.h"
 #include "shell/Version.h"
 #include "zodiac/SignCatalogue.h"
@@ -34,7 +33,6 @@ void frmChoose::connectHandlers() {
 }
 
 void frmChoose::Form_Load() {
-    appState().MusicRestartPending = true;
     ui->chkMusic->setCheckState(Qt::Checked);
     ui->lblDate->setText(QString());
     ui->cboHoro->clear();
@@ -69,12 +67,7 @@ void frmChoose::Command1_Click() {
     Hide();
     screen<personal::frmPersonal>().Show();
     // The music follows the box only now, after the personal screen is up.
-    if (musicBoxTicked()) {
-        StartMusic();
-    } else {
-        StopMusic();
-        appState().MusicRestartPending = true;
-    }
+    emit proceeded(musicBoxTicked());
 }
 
 void frmChoose::Command2_Click() { ExitProgram(); }

@@ -29,6 +29,10 @@ public:
     // The music box reads as ticked only when it is exactly ticked.
     bool musicBoxTicked() const;
 
+signals:
+    // Proceed has shown the personal screen; the music follows the box.
+    void proceeded(bool musicBoxTicked);
+
 protected:
     void connectHandlers() override;
 };

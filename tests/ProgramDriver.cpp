@@ -2,12 +2,13 @@
 
 #include "compat/LoveMatch.h"
 #include "compat/SignGuides.h"
-#include "shell/Music.h"
+#include "FakeSongPlayer.h"
 #include "shell/TextPane.h"
 
 #include <QComboBox>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -16,7 +17,7 @@ namespace drive {
 
 const QStringList& screenNames() {
     static const QStringList names{"frmSplash", "frmChoose", "frmPersonal", "frmMoreinfo",
-                                   "frmProcessing", "frmLove", "frmAbout", "frmMusic"};
+                                   "frmProcessing", "frmLove", "frmAbout"};
     return names;
 }
 
@@ -28,10 +29,22 @@ void freshWholeProgram(ProgramServices services) {
     assembleProgram(std::move(services));
 }
 
+namespace {
+QPointer<FakeSongPlayer> g_recordedMusic;
+}
+
+std::unique_ptr<music::SongPlayer> recordingPlayer() {
+    auto player = std::make_unique<FakeSongPlayer>();
+    g_recordedMusic = player.get();
+    return player;
+}
+
+FakeSongPlayer* recordedMusic() { return g_recordedMusic; }
+
 void programWithRecordedMusic() {
-    freshWholeProgram();
-    shell::setMusicOperations({[] { ++programEndLog().musicStarts; }, [] { ++programEndLog().musicStops; },
-                               [] { ++programEndLog().musicShutdowns; }});
+    ProgramServices services;
+    services.player = recordingPlayer;
+    freshWholeProgram(std::move(services));
 }
 
 void setPair(const QString& user, const QString& partner, const QString& gender) {

@@ -11,17 +11,21 @@
 #include <functional>
 
 class QComboBox;
+class FakeSongPlayer;
 
 namespace drive {
 
-// The program's screens in the order of the road, the music player's hidden host last.
+// The program's screens in the order of the road.
 const QStringList& screenNames();
 
 // The whole program as main() assembles it, fresh: messages and the end of the program
 // recorded, every other service the real one unless given.
 void freshWholeProgram(ProgramServices services = {});
-// The same with the music recorded rather than played (counted in programEndLog()).
+// The same with the music recorded rather than played, by recordedMusic().
 void programWithRecordedMusic();
+// A recording song player for ProgramServices; the last one made, while it lasts, is recordedMusic().
+std::unique_ptr<music::SongPlayer> recordingPlayer();
+FakeSongPlayer* recordedMusic();
 // The user's sign and the partner's, as the chooser and the partner screen store them.
 void setPair(const QString& user, const QString& partner, const QString& gender);
 

@@ -1,6 +1,5 @@
 #include "ScreenTestSupport.h"
 
-#include "shell/Music.h"
 #include "shell/Version.h"
 
 ProgramEndLog& programEndLog() {
@@ -24,9 +23,6 @@ void freshProgram() {
     programEndLog() = ProgramEndLog{};
     shell::appState() = shell::AppState{};
     recordMessages();
-    shell::setMusicOperations({[] { ++programEndLog().musicStarts; },
-                               [] { ++programEndLog().musicStops; },
-                               [] { ++programEndLog().musicShutdowns; }});
     shell::ProgramEnd::setEndStep([] { ++programEndLog().ends; });
     for (QWidget* w : QApplication::topLevelWidgets())
         w->hide();

@@ -17,7 +17,6 @@
 struct ProgramEndLog {
     int musicStarts = 0;
     int musicStops = 0;
-    int musicShutdowns = 0;
     int ends = 0;
 };
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <map>
 
-class FakeSequencer;
+class FakeSongPlayer;
 
 namespace soak {
 
@@ -33,8 +33,8 @@ QString run(quint32 seed, int count, SoakStats& stats);
 void startFreshProgram(int splashMs);
 // Called at the moment ExitProgram ends the (recorded) program.
 std::function<void()>& onProgramEnd();
-// The music host's sequencer, once the host is made.
-FakeSequencer* fakeSequencer();
+// The program's song player, which only records.
+FakeSongPlayer* fakeSongPlayer();
 // Every broken invariant, one line each; empty when all hold. Checked after every event and at
 // the very moment the program ends.
 QStringList programInvariants();

@@ -11,7 +11,7 @@
 // event took to handle is measured. The first problem stops the run with the seed, the event's
 // index and the last events sent.
 
-#include "FakeSequencer.h"
+#include "FakeSongPlayer.h"
 #include "ProgramDriver.h"
 #include "Soak.h"
 #include "zodiac/SignCatalogue.h"
@@ -381,11 +381,11 @@ public:
     }
 
     QString songEnd(QWidget* window) {
-        FakeSequencer* sequencer = fakeSequencer();
-        if (!sequencer || !sequencer->open)
+        FakeSongPlayer* player = fakeSongPlayer();
+        if (!player || !player->isPlaying())
             return QStringLiteral("no song playing: ") + key(window);
         ++m_songEnds;
-        sequencer->finishSong();
+        player->finishSong();
         return QStringLiteral("song ends");
     }
 

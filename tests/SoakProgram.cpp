@@ -1,15 +1,14 @@
-// The whole program for the soak, with the outside world faked: the sequencer only records (songs
+// The whole program for the soak, with the outside world faked: the song player only records (songs
 // end when the driver says so), the About screen starts no tool and opens no address, message
 // boxes are recorded, and the end of the program is recorded instead of taken. And what must
 // hold whatever the user did.
 
 #include "Soak.h"
 
-#include "FakeSequencer.h"
+#include "FakeSongPlayer.h"
 #include "ProgramDriver.h"
 #include "about/PlatformServices.h"
 #include "about/frmAbout.h"
-#include "music/frmMusic.h"
 #include "personal/PersonalContent.h"
 #include "shell/Startup.h"
 #include "shell/frmSplash.h"
@@ -83,7 +82,7 @@ std::function<void()>& onProgramEnd() {
 
 void startFreshProgram(int splashMs) {
     ProgramServices services;
-    services.sequencer = [] { return std::make_unique<FakeSequencer>(); };
+    services.player = drive::recordingPlayer;
     services.system = &fakeSystem();
     services.links = &fakeOpener();
     services.end = [] {
@@ -98,10 +97,7 @@ void startFreshProgram(int splashMs) {
         splash.tmrSplash().start(splashMs);
 }
 
-FakeSequencer* fakeSequencer() {
-    auto* host = dynamic_cast<music::frmMusic*>(shell::Screens::instance().existing(QStringLiteral("frmMusic")));
-    return host ? dynamic_cast<FakeSequencer*>(&host->MMControl1()) : nullptr;
-}
+FakeSongPlayer* fakeSongPlayer() { return drive::recordedMusic(); }
 
 QStringList programInvariants() {
     QStringList broken;

@@ -19,8 +19,7 @@
 
 #include "MusicTestOutputs.h"
 #include "ProgramDriver.h"
-#include "music/FluidSequencer.h"
-#include "music/frmMusic.h"
+#include "music/FluidPlayer.h"
 #include "shell/MessageBox.h"
 #include "shell/ProgramPath.h"
 #include "shell/Startup.h"
@@ -42,7 +41,7 @@ namespace {
 
 using drive::control;
 using drive::spinUntil;
-using music::FluidSequencer;
+using music::FluidPlayer;
 
 void say(const QString& line) {
     std::printf("%s\n", qPrintable(line));
@@ -56,31 +55,28 @@ void say(const QString& line) {
 }
 
 // The real player, reading its songs from another folder than the program's own.
-class RedirectedSequencer : public music::Sequencer {
+class RedirectedPlayer : public music::SongPlayer {
 public:
-    RedirectedSequencer(FluidSequencer::Options options, QString songFolder)
+    RedirectedPlayer(FluidPlayer::Options options, QString songFolder)
         : m_inner(std::move(options)), m_folder(std::move(songFolder)) {
-        connect(&m_inner, &Sequencer::done, this, &Sequencer::done);
+        connect(&m_inner, &SongPlayer::finished, this, &SongPlayer::finished);
     }
-    void setDeviceType(const QString& deviceType) override { m_inner.setDeviceType(deviceType); }
-    void setFileName(const QString& fileName) override {
-        m_inner.setFileName(m_folder + QLatin1Char('/') + QFileInfo(fileName).fileName());
-    }
-    void sendCommand(const QString& command) override { m_inner.sendCommand(command); }
-    bool isSongOpen() const override { return m_inner.isSongOpen(); }
-    const FluidSequencer& player() const { return m_inner; }
+    void play(const QString& file) override { m_inner.play(m_folder + QLatin1Char('/') + QFileInfo(file).fileName()); }
+    void stop() override { m_inner.stop(); }
+    bool isPlaying() const override { return m_inner.isPlaying(); }
+    const FluidPlayer& player() const { return m_inner; }
 
 private:
-    FluidSequencer m_inner;
+    FluidPlayer m_inner;
     QString m_folder;
 };
 
-RedirectedSequencer* g_sequencer = nullptr;
+RedirectedPlayer* g_player = nullptr;
 
 struct Arguments {
     QString scenario;
     QString songs;
-    FluidSequencer::Options options;
+    FluidPlayer::Options options;
     bool exitByClosing = false;
 };
 
@@ -158,24 +154,24 @@ void run(const Arguments& args) {
     }
 
     proceedWithMusic();
-    if (!g_sequencer)
-        giveUp(QStringLiteral("Proceed with music made no player"));
-    const FluidSequencer& player = g_sequencer->player();
+    if (!g_player)
+        giveUp(QStringLiteral("no song player"));
+    const FluidPlayer& player = g_player->player();
 
     if (args.scenario == QLatin1String("exit-while-starting")) {
-        if (player.engineState() == FluidSequencer::EngineState::Starting)
+        if (player.engineState() == FluidPlayer::EngineState::Starting)
             say(QStringLiteral("starting"));
         exitFromPersonal(args.exitByClosing);
     }
     if (args.scenario == QLatin1String("exit-while-playing")) {
-        if (!spinUntil([&] { return player.isPlaying(); }, 15000))
+        if (!spinUntil([&] { return player.isSounding(); }, 15000))
             giveUp(QStringLiteral("the song never played: ") + player.lastError());
         say(QStringLiteral("playing"));
         exitFromPersonal(args.exitByClosing);
     }
     if (args.scenario == QLatin1String("exit-silent")) {
         bool sounded = false;
-        auto watch = [&](int ms) { spinUntil([&] { return (sounded = sounded || player.isPlaying()); }, ms); };
+        auto watch = [&](int ms) { spinUntil([&] { return (sounded = sounded || player.isSounding()); }, ms); };
         watch(1500);
         // The program carries on: About and back, the main menu, Proceed again.
         control<QPushButton>("frmPersonal", "Command8")->click();
@@ -201,10 +197,10 @@ int main(int argc, char* argv[]) {
     services.messages = [](QWidget*, const shell::Message& m) {
         say(QStringLiteral("message: ") + m.title + QLatin1Char('|') + m.text);
     };
-    services.sequencer = [args, songs] {
-        auto sequencer = std::make_unique<RedirectedSequencer>(args.options, songs);
-        g_sequencer = sequencer.get();
-        return sequencer;
+    services.player = [args, songs] {
+        auto player = std::make_unique<RedirectedPlayer>(args.options, songs);
+        g_player = player.get();
+        return player;
     };
     assembleProgram(std::move(services));
     QTimer::singleShot(0, [&args] { run(args); });

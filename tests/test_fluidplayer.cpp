@@ -1,7 +1,7 @@
 #include "MidiTestFiles.h"
 #include "MusicTestOutputs.h"
 #include "music/FluidEngine.h"
-#include "music/FluidSequencer.h"
+#include "music/FluidPlayer.h"
 #include "music/MidiFileCheck.h"
 
 #include <QSignalSpy>
@@ -13,7 +13,7 @@
 #include <future>
 #include <memory>
 
-using music::FluidSequencer;
+using music::FluidPlayer;
 using namespace std::chrono_literals;
 
 namespace {
@@ -21,7 +21,6 @@ namespace {
 using miditest::chunk;
 using miditest::header;
 using miditest::kEndOfTrack;
-using musictest::openAndPlay;
 using musictest::quickOptions;
 
 // `count` quarter notes at 120 beats a minute, the note-offs in running status.
@@ -55,7 +54,7 @@ std::vector<float> renderSong(const QString& path, const QString& soundFont = {}
         return std::make_unique<music::AudioOutput>();
     };
     music::FluidEngine engine;
-    const QString font = soundFont.isEmpty() ? music::FluidSequencer::systemSoundFont() : soundFont;
+    const QString font = soundFont.isEmpty() ? music::FluidPlayer::systemSoundFont() : soundFont;
     if (!engine.start(font, keepRender, {}) || !engine.load(data) || !engine.play())
         return {};
     const auto maxFrames = static_cast<std::size_t>(std::max(0.0, maxSeconds) * musictest::kSampleRate);
@@ -75,7 +74,7 @@ std::vector<float> renderSong(const QString& path, const QString& soundFont = {}
 
 } // namespace
 
-class TestFluidSequencer : public QObject {
+class TestFluidPlayer : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -144,136 +143,118 @@ private slots:
         QCOMPARE(audio.size(), static_cast<std::size_t>(1.5 * musictest::kSampleRate) * 2);
     }
 
-    // Whatever is wrong with the request, the player stays closed and silent, and the synth is
-    // not even started.
+    // Whatever is wrong with the file, the player stays closed and silent, and the synth is not
+    // even started.
     void refusesToOpen_data() {
-        QTest::addColumn<QString>("deviceType");
         QTest::addColumn<QString>("file");
-        QTest::newRow("other device type") << "CDAudio" << write("good.msc", song(4));
-        QTest::newRow("missing file") << "Sequencer" << m_dir.filePath("song99.msc");
-        QTest::newRow("garbage renamed") << "Sequencer" << write("garbage.msc", QByteArray(3000, 'x'));
-        QTest::newRow("truncated song") << "Sequencer" << write("cut.msc", song(4).chopped(6));
-        QTest::newRow("directory") << "Sequencer" << m_dir.path();
+        QTest::newRow("missing file") << m_dir.filePath("song99.msc");
+        QTest::newRow("garbage renamed") << write("garbage.msc", QByteArray(3000, 'x'));
+        QTest::newRow("truncated song") << write("cut.msc", song(4).chopped(6));
+        QTest::newRow("directory") << m_dir.path();
     }
     void refusesToOpen() {
-        QFETCH(QString, deviceType);
         QFETCH(QString, file);
-        FluidSequencer player(quickOptions());
-        QSignalSpy done(&player, &FluidSequencer::done);
-        openAndPlay(player, file, deviceType);
-        QVERIFY(!player.isSongOpen());
-        QVERIFY(!player.lastError().isEmpty());
-        QCOMPARE(player.engineState(), FluidSequencer::EngineState::NotStarted);
-        QTest::qWait(100);
+        FluidPlayer player(quickOptions());
+        QSignalSpy finished(&player, &FluidPlayer::finished);
+        player.play(file);
         QVERIFY(!player.isPlaying());
-        QCOMPARE(done.count(), 0);
-        player.sendCommand(QStringLiteral("Stop"));
-        player.sendCommand(QStringLiteral("Close"));
-        QVERIFY(!player.isSongOpen());
+        QVERIFY(!player.lastError().isEmpty());
+        QCOMPARE(player.engineState(), FluidPlayer::EngineState::NotStarted);
+        QTest::qWait(100);
+        QVERIFY(!player.isSounding());
+        QCOMPARE(finished.count(), 0);
     }
 
     void playsASongToItsEnd() {
-        FluidSequencer player(quickOptions(25.0));
-        QSignalSpy done(&player, &FluidSequencer::done);
-        openAndPlay(player, write("short.msc", song(3)));
-        QVERIFY(player.isSongOpen());
-        QCOMPARE(done.count(), 0); // never from inside a command
-        QTRY_VERIFY(player.isPlaying());
+        FluidPlayer player(quickOptions(25.0));
+        QSignalSpy finished(&player, &FluidPlayer::finished);
+        player.play(write("short.msc", song(3)));
+        QVERIFY(player.isPlaying());
+        QCOMPARE(finished.count(), 0); // never from inside play()
+        QTRY_VERIFY(player.isSounding());
         QVERIFY(player.isWatchingForEnd());
-        QTRY_COMPARE(done.count(), 1);
-        QCOMPARE(done.first().first().toInt(), 1);
+        // The next song is asked for from the end's own signal, as the background music does.
+        connect(&player, &FluidPlayer::finished, &player, [&player, this] { player.play(generatedSong()); },
+                Qt::SingleShotConnection);
+        QTRY_COMPARE(finished.count(), 1);
+        QVERIFY(player.isPlaying());
+        QTRY_VERIFY(player.isSounding());
+        QCOMPARE(player.lastError(), QString());
+        player.stop();
         QVERIFY(!player.isPlaying());
         QVERIFY(!player.isWatchingForEnd());
-        QVERIFY(player.isSongOpen()); // until Close
-        player.sendCommand(QStringLiteral("Play")); // at its end: nothing more
-        QTest::qWait(150);
-        QCOMPARE(done.count(), 1);
-        player.sendCommand(QStringLiteral("Close"));
-        QVERIFY(!player.isSongOpen());
-        player.sendCommand(QStringLiteral("Close"));
-        QVERIFY(!player.isSongOpen());
-
-        // The next song plays too, though the synth must be shown other presets for it.
-        openAndPlay(player, generatedSong());
-        QTRY_VERIFY(player.isPlaying());
-        QCOMPARE(player.lastError(), QString());
     }
 
     // A song that passes the check but has nothing in it to play ends at once: the player stops
-    // watching for its end, stays silent and reports no end, and Stop and Play change nothing.
+    // watching for its end, stays silent and reports no end; the song stays open until stop().
     void songWithNothingToPlayStopsTheWatch() {
-        FluidSequencer player(quickOptions());
-        QSignalSpy done(&player, &FluidSequencer::done);
-        openAndPlay(player, write("empty.msc", header(0, 1) + chunk("MTrk", kEndOfTrack)));
-        QVERIFY(player.isSongOpen());
+        FluidPlayer player(quickOptions());
+        QSignalSpy finished(&player, &FluidPlayer::finished);
+        player.play(write("empty.msc", header(0, 1) + chunk("MTrk", kEndOfTrack)));
         QVERIFY(player.isWatchingForEnd());
         QTRY_VERIFY(!player.isWatchingForEnd());
         QVERIFY2(player.lastError().contains(QLatin1String("could not be played")), qPrintable(player.lastError()));
-        player.sendCommand(QStringLiteral("Stop"));
-        player.sendCommand(QStringLiteral("Play"));
-        QTRY_VERIFY(!player.isWatchingForEnd());
         QTest::qWait(100);
+        QVERIFY(!player.isSounding());
+        QVERIFY(player.isPlaying());
+        QCOMPARE(finished.count(), 0);
+        player.stop();
         QVERIFY(!player.isPlaying());
-        QVERIFY(player.isSongOpen());
-        QCOMPARE(done.count(), 0);
     }
 
     void cutsOffASongAtTheTimeLimit() {
-        FluidSequencer::Options options = quickOptions();
+        FluidPlayer::Options options = quickOptions();
         options.maxSongLength = 300ms;
-        FluidSequencer player(options);
-        QSignalSpy done(&player, &FluidSequencer::done);
-        openAndPlay(player, generatedSong());
-        QTRY_VERIFY(player.isPlaying());
-        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 2000);
+        FluidPlayer player(options);
+        QSignalSpy finished(&player, &FluidPlayer::finished);
+        player.play(generatedSong());
+        QTRY_VERIFY(player.isSounding());
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 2000);
+        QVERIFY(!player.isSounding());
         QVERIFY(!player.isPlaying());
         QVERIFY(player.lastError().contains(QLatin1String("time limit")));
     }
 
-    void stopsClosesAndResumes() {
-        FluidSequencer player(quickOptions());
-        QSignalSpy done(&player, &FluidSequencer::done);
-        openAndPlay(player, generatedSong());
-        QTRY_VERIFY(player.isPlaying());
-        player.sendCommand(QStringLiteral("Stop"));
-        QVERIFY(player.isSongOpen());
-        QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), 500);
-        player.sendCommand(QStringLiteral("Play"));
-        QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying(), 500);
-        QTest::qWait(200); // resumed, not ended
-        QVERIFY(player.isPlaying());
-        player.sendCommand(QStringLiteral("Close"));
-        QVERIFY(!player.isSongOpen());
+    void stopSilencesAndForgets() {
+        FluidPlayer player(quickOptions());
+        QSignalSpy finished(&player, &FluidPlayer::finished);
+        player.play(generatedSong());
+        QTRY_VERIFY(player.isSounding());
+        player.stop();
         QVERIFY(!player.isPlaying());
+        QVERIFY(!player.isSounding());
+        player.stop();
         QTest::qWait(100);
-        QCOMPARE(done.count(), 0);
+        QCOMPARE(finished.count(), 0);
+        player.play(generatedSong());
+        QTRY_VERIFY_WITH_TIMEOUT(player.isSounding(), 500);
     }
 
     void stopBeforeTheSynthIsReadyPlaysNothing() {
-        FluidSequencer player(quickOptions());
-        QSignalSpy done(&player, &FluidSequencer::done);
-        openAndPlay(player, generatedSong());
-        player.sendCommand(QStringLiteral("Stop"));
-        QTRY_COMPARE(player.engineState(), FluidSequencer::EngineState::Ready);
+        FluidPlayer player(quickOptions());
+        QSignalSpy finished(&player, &FluidPlayer::finished);
+        player.play(generatedSong());
+        player.stop();
+        QTRY_COMPARE(player.engineState(), FluidPlayer::EngineState::Ready);
         for (int i = 0; i < 10; ++i) {
             QTest::qWait(20);
-            QVERIFY(!player.isPlaying());
+            QVERIFY(!player.isSounding());
         }
-        QCOMPARE(done.count(), 0);
+        QCOMPARE(finished.count(), 0);
     }
 
     void destroysPromptlyWhilePlaying() {
-        auto player = std::make_unique<FluidSequencer>(quickOptions());
-        openAndPlay(*player, generatedSong());
-        QTRY_VERIFY(player->isPlaying());
+        auto player = std::make_unique<FluidPlayer>(quickOptions());
+        player->play(generatedSong());
+        QTRY_VERIFY(player->isSounding());
         QElapsedTimer clock;
         clock.start();
         player.reset();
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
 
         // Also while the synth is still starting.
-        player = std::make_unique<FluidSequencer>(quickOptions());
-        openAndPlay(*player, generatedSong());
+        player = std::make_unique<FluidPlayer>(quickOptions());
+        player->play(generatedSong());
         clock.restart();
         player.reset();
         QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
@@ -294,40 +275,38 @@ private slots:
         QFETCH(QString, soundFont);
         QFETCH(QString, error);
         QFETCH(int, watchMs);
-        FluidSequencer::Options options = quickOptions();
+        FluidPlayer::Options options = quickOptions();
         if (!outputOpens)
             options.output = musictest::noOutput();
         options.soundFont = soundFont;
-        FluidSequencer player(options);
-        QSignalSpy done(&player, &FluidSequencer::done);
-        openAndPlay(player, generatedSong());
-        QTRY_COMPARE(player.engineState(), FluidSequencer::EngineState::Failed);
+        FluidPlayer player(options);
+        QSignalSpy finished(&player, &FluidPlayer::finished);
+        player.play(generatedSong());
+        QTRY_COMPARE(player.engineState(), FluidPlayer::EngineState::Failed);
         QVERIFY2(player.lastError().contains(error), qPrintable(player.lastError()));
         QTest::qWait(watchMs);
-        QVERIFY(!player.isPlaying());
-        QCOMPARE(done.count(), 0);
+        QVERIFY(!player.isSounding());
+        QCOMPARE(finished.count(), 0);
         // Once the synth is known to be unusable, songs no longer open.
-        openAndPlay(player, generatedSong());
-        QVERIFY(!player.isSongOpen());
-        player.sendCommand(QStringLiteral("Stop"));
-        player.sendCommand(QStringLiteral("Close"));
+        player.play(generatedSong());
+        QVERIFY(!player.isPlaying());
     }
 
     // The machine's own sound: whether or not it has a device, nothing goes wrong.
     void systemOutputPlaysOrStaysSilent() {
-        FluidSequencer player;
-        QSignalSpy done(&player, &FluidSequencer::done);
-        openAndPlay(player, generatedSong());
-        QTRY_VERIFY(player.engineState() != FluidSequencer::EngineState::Starting);
-        if (player.engineState() == FluidSequencer::EngineState::Ready) {
-            QTRY_VERIFY(player.isPlaying());
-            player.sendCommand(QStringLiteral("Stop"));
-            QTRY_VERIFY(!player.isPlaying());
+        FluidPlayer player;
+        QSignalSpy finished(&player, &FluidPlayer::finished);
+        player.play(generatedSong());
+        QTRY_VERIFY(player.engineState() != FluidPlayer::EngineState::Starting);
+        if (player.engineState() == FluidPlayer::EngineState::Ready) {
+            QTRY_VERIFY(player.isSounding());
+            player.stop();
+            QVERIFY(!player.isSounding());
         } else {
             QTest::qWait(300);
-            QVERIFY(!player.isPlaying());
+            QVERIFY(!player.isSounding());
         }
-        QCOMPARE(done.count(), 0);
+        QCOMPARE(finished.count(), 0);
     }
 
     void rendersAGeneratedSong() {
@@ -345,5 +324,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestFluidSequencer)
-#include "test_fluidsequencer.moc"
+QTEST_GUILESS_MAIN(TestFluidPlayer)
+#include "test_fluidplayer.moc"
