@@ -2,6 +2,7 @@
 // screen (names, roles, descriptions), the pane named after its topic, the clickable labels
 // pressed through their accessible action, the Tab order of each window, and the whole road
 // from the splash to the love analysis and back driven by keys alone.
+#include "FakeSongPlayer.h"
 #include "ProgramDriver.h"
 #include "shell/Accessibility.h"
 #include "shell/Fonts.h"

@@ -284,6 +284,9 @@ private slots:
             << QStringList{"exit-silent", "--output", "virtual", "--songs", m_randomSongs} << "silent";
         QTest::newRow("exit with no audio device")
             << QStringList{"exit-silent", "--drivers", "alsa:hw:127,0", "--songs", kSongDir} << "silent";
+        // Where the machine has no sound device, as here, every usual driver is tried and fails.
+        QTest::newRow("exit with the desktop's sound or none")
+            << QStringList{"exit-silent", "--songs", kSongDir} << QString();
         QTest::newRow("exit with no soundfont")
             << QStringList{"exit-silent", "--soundfont", m_dir.filePath(QStringLiteral("absent.sf2")),
                            "--songs", kSongDir}
@@ -304,7 +307,8 @@ private slots:
         if (!finished)
             program.kill();
         const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
-        const QString diagnosis = out + QString::fromLocal8Bit(program.readAllStandardError()).right(3000);
+        const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+        const QString diagnosis = out + err.right(3000);
         QVERIFY2(finished, qPrintable(QStringLiteral("still running after %1 ms\n").arg(kProcessLimitMs) + diagnosis));
         QVERIFY2(program.exitStatus() == QProcess::NormalExit, qPrintable(diagnosis));
         QVERIFY2(program.exitCode() == 0, qPrintable(QStringLiteral("exit status %1\n").arg(program.exitCode()) + diagnosis));
@@ -315,6 +319,13 @@ private slots:
         if (!expected.isEmpty())
             QVERIFY2(lines.indexOf(expected) >= 0 && lines.indexOf(expected) < lines.indexOf(QStringLiteral("exiting")),
                      qPrintable(diagnosis));
+        // Nothing on standard error (ALSA, FluidSynth, a sound server) but what the tests'
+        // offscreen platform says of itself.
+        QStringList complaints = err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        complaints.removeIf([](const QString& line) {
+            return line.startsWith(QLatin1String("QStandardPaths:")) || line.startsWith(QLatin1String("This plugin does not support"));
+        });
+        QVERIFY2(complaints.isEmpty(), qPrintable(complaints.join(QLatin1Char('\n'))));
         qDebug("%s: %lld ms", QTest::currentDataTag(), static_cast<long long>(clock.elapsed()));
     }
 

@@ -21,21 +21,8 @@ namespace {
 using miditest::chunk;
 using miditest::header;
 using miditest::kEndOfTrack;
+using miditest::song;
 using musictest::quickOptions;
-
-// `count` quarter notes at 120 beats a minute, the note-offs in running status.
-QByteArray melody(int count) {
-    QByteArray body = QByteArray::fromHex("00c000");
-    for (int i = 0; i < count; ++i) {
-        const char key = static_cast<char>(60 + (i * 4) % 12);
-        body += QByteArray::fromHex("0090") + key + char(100) + QByteArray::fromHex("8360") + key + char(0);
-    }
-    return body + kEndOfTrack;
-}
-
-QByteArray song(int notes) {
-    return header(0, 1) + chunk("MTrk", melody(notes));
-}
 
 QString generatedSong() {
     return QFINDTESTDATA("../assets/music/song1.msc");
@@ -91,39 +78,6 @@ private slots:
         m_rendering = std::async(std::launch::async, [] { return renderSong(generatedSong()); });
     }
 
-    void recognisesStandardMidiFiles_data() {
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<bool>("valid");
-        const QByteArray track = melody(3);
-        QTest::newRow("one track") << song(3) << true;
-        QTest::newRow("two tracks, format 1") << header(1, 2) + chunk("MTrk", track) + chunk("MTrk", track) << true;
-        QTest::newRow("unknown chunk skipped") << header(0, 1) + chunk("XTRA", "abc") + chunk("MTrk", track) << true;
-        QTest::newRow("sysex and meta text") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("00f0037e7ff7" "00ff0103616263") + track) << true;
-        QTest::newRow("no end-of-track event") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("00903c40" "603c00")) << true;
-        QFile generated(generatedSong());
-        QTest::newRow("generated song") << (generated.open(QIODevice::ReadOnly) ? generated.readAll() : QByteArray()) << true;
-
-        QTest::newRow("empty") << QByteArray() << false;
-        QTest::newRow("text") << QByteArray("This is not music at all, only some words.") << false;
-        QTest::newRow("wave header") << QByteArray("RIFF") + song(3).mid(4) << false;
-        QTest::newRow("header only") << header(0, 1) << false;
-        QTest::newRow("format 3") << header(3, 1) + chunk("MTrk", track) << false;
-        QTest::newRow("no tracks") << header(0, 0) + chunk("MTrk", track) << false;
-        QTest::newRow("division zero") << header(0, 1, 0) + chunk("MTrk", track) << false;
-        QTest::newRow("fewer tracks than declared") << header(1, 2) + chunk("MTrk", track) << false;
-        QTest::newRow("track longer than file") << song(3).chopped(5) << false;
-        QTest::newRow("running status with no status") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("003c40") + kEndOfTrack) << false;
-        QTest::newRow("data byte above 127") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("00903c90") + kEndOfTrack) << false;
-        QTest::newRow("meta length past the chunk") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("00ff0140616263")) << false;
-        QTest::newRow("system message in a track") << header(0, 1) + chunk("MTrk", QByteArray::fromHex("00f8") + kEndOfTrack) << false;
-        QTest::newRow("over the size limit") << song(3) + QByteArray(music::kMaxMidiFileSize, '\0') << false;
-    }
-    void recognisesStandardMidiFiles() {
-        QFETCH(QByteArray, data);
-        QFETCH(bool, valid);
-        QCOMPARE(music::isStandardMidiFile(data), valid);
-    }
-
     void renderingFailsQuietly_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("soundFont");
@@ -136,6 +90,25 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QString, soundFont);
         QVERIFY(renderSong(file, soundFont).empty());
+    }
+
+    // A song ends once its last event has played and its sound has died away, not seconds later;
+    // a voice still held at its last event keeps it going a second at most.
+    void songEndsSoonAfterItsSound_data() {
+        QTest::addColumn<QByteArray>("song");
+        QTest::addColumn<double>("shortest");
+        QTest::addColumn<double>("longest");
+        QTest::newRow("two notes, released") << song(2) << 1.0 << 2.0;
+        QTest::newRow("a note held past the end")
+            << header(0, 1) + chunk("MTrk", QByteArray::fromHex("00c000" "00903c64" "8360ff2f00")) << 1.45 << 1.6;
+    }
+    void songEndsSoonAfterItsSound() {
+        QFETCH(QByteArray, song);
+        QFETCH(double, shortest);
+        QFETCH(double, longest);
+        const std::vector<float> audio = renderSong(write("end.msc", song), {}, 10.0);
+        const double seconds = static_cast<double>(audio.size()) / 2 / musictest::kSampleRate;
+        QVERIFY2(seconds >= shortest && seconds <= longest, qPrintable(QString::number(seconds)));
     }
 
     void renderingStopsAtTheLimit() {
