@@ -10,7 +10,7 @@
 //   exit-before-song     Exit on the chooser, no song ever asked for
 //   exit-while-playing   Proceed with music, wait until the song sounds, then Exit
 //   exit-while-starting  Proceed with music and Exit at once, while the synth still starts
-//   exit-silent          Proceed with music, wait, check that nothing sounds, use the
+//   exit-silent          Proceed with music, wait for the synth's set-up to end, check that nothing sounds, use the
 //                        program a little (About, Main Menu, Proceed again), then Exit
 //
 // Printed lines: "playing", "starting", "silent", "message: <title>|<text>", "exiting"; a line
@@ -172,6 +172,8 @@ void run(const Arguments& args) {
     if (args.scenario == QLatin1String("exit-silent")) {
         bool sounded = false;
         auto watch = [&](int ms) { spinUntil([&] { return (sounded = sounded || player.isSounding()); }, ms); };
+        // The synth's set-up tried every sound output there is before the program goes on.
+        spinUntil([&] { return player.engineState() != FluidPlayer::EngineState::Starting; }, 15000);
         watch(1500);
         // The program carries on: About and back, the main menu, Proceed again.
         control<QPushButton>("frmPersonal", "Command8")->click();
