@@ -4,7 +4,7 @@
 #include "compat/frmLove.h"
 #include "compat/frmMoreinfo.h"
 #include "compat/frmProcessing.h"
-#include "music/FluidSequencer.h"
+#include "music/FluidPlayer.h"
 #include "personal/frmPersonal.h"
 #include "shell/ProgramPath.h"
 #include "shell/frmChoose.h"
@@ -44,9 +44,10 @@ Program::Program(ProgramServices services) : m_services(std::move(services)) {
         m_services.system = &about::desktopSystem();
     if (!m_services.links)
         m_services.links = &about::desktopLinkOpener();
-    m_sequencer = m_services.sequencer ? m_services.sequencer() : std::make_unique<music::FluidSequencer>();
-    m_music = std::make_unique<music::MusicPlayer>(
-        *m_sequencer, music::MusicPlayer::Environment{shell::Path, [this] { return m_choose && m_choose->musicBoxTicked(); }});
+    m_player = m_services.player ? m_services.player() : std::make_unique<music::FluidPlayer>();
+    // The music is only ever started from the chooser, so the box is there to be read.
+    m_music = std::make_unique<music::BackgroundMusic>(
+        *m_player, music::BackgroundMusic::Environment{shell::Path, [this] { return m_choose && m_choose->musicBoxTicked(); }});
 }
 
 Program::~Program() {
@@ -63,7 +64,7 @@ void Program::end() {
     m_ended = true;
     for (QWidget* window : m_onActivate.keys())
         quieten(*window);
-    m_music->ShutdownMusic();
+    m_music->shutdown();
     m_services.end();
 }
 
@@ -103,14 +104,10 @@ shell::frmChoose& Program::choose() {
             m_state.userSign = sign;
             go(*m_choose, personal());
             // The music follows the box only now, after the personal screen is up.
-            if (music) {
-                if (m_musicRestartPending)
-                    m_music->MMControl1_Done(1);
-                m_musicRestartPending = false;
-            } else {
-                m_music->StopMusic();
-                m_musicRestartPending = true;
-            }
+            if (music)
+                m_music->start();
+            else
+                m_music->stop();
         });
         connect(&choose, &shell::frmChoose::exitRequested, this, &Program::end);
     }

@@ -5,7 +5,7 @@
 
 #include "about/LinkOpener.h"
 #include "about/SystemInfo.h"
-#include "music/MusicPlayer.h"
+#include "music/BackgroundMusic.h"
 #include "shell/MessageBox.h"
 
 #include <QElapsedTimer>
@@ -36,7 +36,7 @@ class frmAbout;
 struct ProgramServices {
     shell::MessageSink messages;             // none: modal message boxes
     std::function<void()> end;               // none: the process ends at once with status 0
-    std::function<std::unique_ptr<music::Sequencer>()> sequencer; // none: FluidSynth, on the desktop's sound
+    std::function<std::unique_ptr<music::SongPlayer>()> player; // none: FluidSynth, on the desktop's sound
     about::SystemServices* system = nullptr; // none: this system's own
     about::LinkOpener* links = nullptr;      // none: the desktop's web browser
 };
@@ -96,10 +96,9 @@ private:
     ProgramServices m_services;
     ProgramState m_state;
     bool m_ended = false;
-    bool m_musicRestartPending = true;
 
-    std::unique_ptr<music::Sequencer> m_sequencer;
-    std::unique_ptr<music::MusicPlayer> m_music;
+    std::unique_ptr<music::SongPlayer> m_player;
+    std::unique_ptr<music::BackgroundMusic> m_music;
     std::unique_ptr<shell::frmSplash> m_splash;
     std::unique_ptr<shell::frmChoose> m_choose;
     std::unique_ptr<personal::frmPersonal> m_personal;

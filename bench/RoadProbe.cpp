@@ -15,10 +15,10 @@
 
 #include "bench/Probe.h"
 
+#include "Program.h"
 #include "assets/ContentCatalogue.h"
-#include "music/FluidSequencer.h"
+#include "music/FluidPlayer.h"
 #include "tests/MusicTestOutputs.h"
-#include "music/frmMusic.h"
 #include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/Screens.h"
@@ -84,16 +84,14 @@ void reportLaziness(const char* when) {
 }
 
 void reportMusic() {
-    auto* host = shell::Screens::instance().existing<music::frmMusic>();
-    auto* player = host ? dynamic_cast<music::FluidSequencer*>(&static_cast<music::frmMusic*>(host)->MMControl1())
-                        : nullptr;
+    auto* player = dynamic_cast<music::FluidPlayer*>(programSongPlayer());
     if (!player) {
         report("music none");
         return;
     }
     static const char* const states[] = {"not-started", "starting", "ready", "failed"};
     report(QByteArray("music ") + states[static_cast<int>(player->engineState())] +
-           " playing=" + (player->isPlaying() ? "1" : "0") + ' ' + player->lastError().toUtf8());
+           " playing=" + (player->isSounding() ? "1" : "0") + ' ' + player->lastError().toUtf8());
 }
 
 double threadCpuMs() {
@@ -239,11 +237,9 @@ void startRoad() {
     // Runs once the event loop does, after the program has set up its screens and shown the splash.
     QTimer::singleShot(0, [] {
         if (qgetenv("ZELVORIA_PROBE_MUSIC") == "virtual") {
-            music::installMusic([] {
-                music::FluidSequencer::Options options;
-                options.output = musictest::pacedOutput();
-                return std::make_unique<music::FluidSequencer>(options);
-            });
+            music::FluidPlayer::Options options;
+            options.output = musictest::pacedOutput();
+            installSongPlayer(std::make_unique<music::FluidPlayer>(options));
         }
         new Road(theRoad());
     });

@@ -9,7 +9,6 @@
 #include "compat/SignGuides.h"
 #include "personal/PersonalContent.h"
 #include "shell/AppState.h"
-#include "shell/Music.h"
 #include "shell/Screen.h"
 #include "shell/ScreenWindow.h"
 #include "shell/Screens.h"
@@ -31,6 +30,13 @@
 #include <QSvgRenderer>
 
 namespace {
+
+// The screens are measured without music.
+struct SilentPlayer : music::SongPlayer {
+    void play(const QString&) override {}
+    void stop() override {}
+    bool isPlaying() const override { return false; }
+};
 
 const QString kUser = QStringLiteral("Leo");
 const QString kPartner = QStringLiteral("Scorpio");
@@ -264,8 +270,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     shell::prepareApplication(app);
-    assembleProgram();
-    shell::setMusicOperations({}); // the screens are measured without the music player
+    ProgramServices services;
+    services.player = [] { return std::unique_ptr<music::SongPlayer>(std::make_unique<SilentPlayer>()); };
+    assembleProgram(std::move(services));
     // In the program the splash has drawn text before any analysis screen is built, so the font
     // database is ready by then; make it ready here too.
     benchmark::DoNotOptimize(QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("3.1.0")));

@@ -1,5 +1,6 @@
 #include "fuzz/FuzzChecks.h"
 
+#include "music/MidiFileCheck.h"
 #include "textlayout/FormatParagraph.h"
 #include "textlayout/PaneRows.h"
 #include "zodiac/SignCatalogue.h"
@@ -283,10 +284,58 @@ std::string checkSignInput(const std::uint8_t* data, std::size_t size) {
     return {};
 }
 
+namespace {
+
+// The end of the last track chunk a song file's header asks for, found by the chunks' lengths
+// alone; -1 when they do not fit in the file.
+qsizetype endOfTracks(const QByteArray& file) {
+    auto number = [&file](qsizetype at, int bytes) {
+        qsizetype value = 0;
+        for (int i = 0; i < bytes; ++i)
+            value = (value << 8) | static_cast<quint8>(file[at + i]);
+        return value;
+    };
+    if (file.size() < 14)
+        return -1;
+    qsizetype tracks = number(10, 2), at = 8 + number(4, 4);
+    while (tracks > 0) {
+        if (file.size() - at < 8 || file.size() - at - 8 < number(at + 4, 4))
+            return -1;
+        tracks -= file.mid(at, 4) == "MTrk" ? 1 : 0;
+        at += 8 + number(at + 4, 4);
+    }
+    return at;
+}
+
+} // namespace
+
+std::string checkSongVerdicts(const QByteArray& file, const std::function<bool(const QByteArray&)>& accepts) {
+    if (!accepts(file))
+        return {};
+    const qsizetype end = endOfTracks(file);
+    if (end < 0)
+        return "accepted a file whose chunks do not fit in it";
+    for (const qsizetype cut : {1, 8}) {
+        if (end >= cut && accepts(file.left(end - cut)))
+            return "accepted the file cut " + std::to_string(cut) + " bytes short of its last track's end";
+    }
+    return {};
+}
+
+std::string checkSongInput(const std::uint8_t* data, std::size_t size) {
+    const auto exactly = [](const QByteArray& bytes) {
+        const std::vector<char> copy(bytes.begin(), bytes.end());
+        return music::isStandardMidiFile(QByteArray::fromRawData(copy.data(), static_cast<qsizetype>(copy.size())));
+    };
+    return checkSongVerdicts(QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
+                             exactly);
+}
+
 const std::vector<Target>& targets() {
     static const std::vector<Target> all{{"format_paragraph", &checkFormatInput},
                                          {"pane_rows", &checkPaneInput},
-                                         {"sign_words", &checkSignInput}};
+                                         {"sign_words", &checkSignInput},
+                                         {"song_file", &checkSongInput}};
     return all;
 }
 

@@ -4,11 +4,13 @@
 // the inputs that once failed). Each returns an empty string when the input passes, otherwise
 // a one-line description of what went wrong.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,9 @@ std::string checkFormatInput(const std::uint8_t* data, std::size_t size);
 std::string checkPaneInput(const std::uint8_t* data, std::size_t size);
 // sign_words: the bytes (UTF-8) are the text typed into a sign or gender box.
 std::string checkSignInput(const std::uint8_t* data, std::size_t size);
+// song_file: the bytes are a song file, given to the song-file check in a buffer of exactly its
+// size (so that the sanitizers see any read past its end), and cut short as well.
+std::string checkSongInput(const std::uint8_t* data, std::size_t size);
 
 // The properties themselves, on a given result, so that the replay test can show that they
 // catch a wrong one.
@@ -40,6 +45,9 @@ std::string checkSignInput(const std::uint8_t* data, std::size_t size);
 std::string checkLaidOut(const QString& paragraph, int width, const QString& laidOut);
 // `rows` are the rows a pane `width` columns wide shows for `text`.
 std::string checkRows(const QString& text, int width, const QStringList& rows);
+// `accepts` is a song-file check: a file it accepts must hold every chunk its header asks for,
+// and cut 1 or 8 bytes short of its last track's end it must be refused.
+std::string checkSongVerdicts(const QByteArray& file, const std::function<bool(const QByteArray&)>& accepts);
 // `isSign`, `isGender` and `range` are the catalogue's answers for `text`.
 std::string checkSignAnswers(const QString& text, bool isSign, bool isGender, const QString& range);
 

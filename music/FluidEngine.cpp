@@ -3,9 +3,18 @@
 #include <QFile>
 #include <QObject>
 
+#include <alsa/asoundlib.h>
+
 namespace music {
 
 namespace {
+
+// A song has ended once its last event has played and its sound has died away, or this long
+// after its last event if a voice lingers on.
+constexpr int kMaxFadeSamples = SynthEngine::kSampleRate;
+
+// ALSA's own complaints ("cannot find card '0'") when FluidSynth tries it without a device.
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 // Each voice costs memory whether it sounds or not; the busiest of our songs sounds 76 at once.
 constexpr int kPolyphony = 128;
@@ -39,11 +48,12 @@ bool FluidEngine::fail(const QString& why) {
 
 bool FluidEngine::start(const QString& soundFont, const OutputFactory& output,
                         const QStringList& audioDrivers) {
-    // FluidSynth prints its complaints (no sound device, bad files) on stderr; ours go into the
-    // player's lastError() instead. The setting is the process's: made once.
+    // FluidSynth and ALSA print their complaints (no sound device, bad files) on stderr; ours go
+    // into the player's lastError() instead. The setting is the process's: made once.
     [[maybe_unused]] static const bool silenced = [] {
         for (int level = FLUID_PANIC; level < LAST_LOG_LEVEL; ++level)
             fluid_set_log_function(level, nullptr, nullptr);
+        snd_lib_error_set_handler(quietAlsa);
         return true;
     }();
     m_settings.reset(new_fluid_settings());
@@ -105,12 +115,14 @@ bool FluidEngine::openAudioDriver(const QStringList& audioDrivers) {
 void FluidEngine::render(int frames, float* left, float* right) {
     std::lock_guard lock(m_rendering);
     fluid_synth_write_float(m_synth.get(), frames, left, 0, 1, right, 0, 1);
+    m_rendered += frames;
 }
 
 bool FluidEngine::load(const QByteArray& song) {
     silence();
     std::lock_guard lock(m_rendering);
     m_player.reset();
+    m_lastEventAt = -1;
     if (song.isEmpty())
         return true;
     m_player.reset(new_fluid_player(m_synth.get()));
@@ -134,12 +146,22 @@ void FluidEngine::silence() {
 }
 
 FluidEngine::SongStatus FluidEngine::status() {
-    // The player's status is an atomic of FluidSynth's, read without waiting for the sound.
-    if (!m_player || fluid_player_get_status(m_player.get()) != FLUID_PLAYER_DONE)
+    if (!m_player)
         return SongStatus::Playing;
-    // FluidSynth ends a file it could not parse at once and with no ticks.
+    // The player's status is an atomic of FluidSynth's, read without waiting for the sound.
+    const bool done = fluid_player_get_status(m_player.get()) == FLUID_PLAYER_DONE;
     std::lock_guard lock(m_rendering);
-    return fluid_player_get_total_ticks(m_player.get()) > 0 ? SongStatus::Ended : SongStatus::Unplayable;
+    const int total = fluid_player_get_total_ticks(m_player.get());
+    if (done) // FluidSynth ends a file it could not parse at once and with no ticks
+        return total > 0 ? SongStatus::Ended : SongStatus::Unplayable;
+    // FluidSynth reports done only seconds after the last note has faded.
+    if (total <= 0 || fluid_player_get_current_tick(m_player.get()) < total)
+        return SongStatus::Playing;
+    const qint64 now = m_rendered;
+    if (m_lastEventAt < 0)
+        m_lastEventAt = now;
+    const bool silent = fluid_synth_get_active_voice_count(m_synth.get()) == 0;
+    return silent || now - m_lastEventAt >= kMaxFadeSamples ? SongStatus::Ended : SongStatus::Playing;
 }
 
 } // namespace music

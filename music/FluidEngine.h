@@ -36,6 +36,8 @@ private:
 
     QString m_error;
     std::mutex m_rendering;
+    qint64 m_rendered = 0;     // frames rendered so far
+    qint64 m_lastEventAt = -1; // m_rendered when the song's last event had played
     Owned<fluid_settings_t, delete_fluid_settings> m_settings;
     Owned<fluid_synth_t, delete_fluid_synth> m_synth;
     Owned<fluid_player_t, delete_fluid_player> m_player;

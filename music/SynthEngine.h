@@ -38,6 +38,7 @@ public:
     virtual bool load(const QByteArray& song) = 0;
     virtual bool play() = 0;
     virtual void silence() = 0;
+    // Ended once the last event has played and the sound has died away.
     virtual SongStatus status() = 0;
     virtual QString error() const = 0;
 };

@@ -13,7 +13,7 @@ void offerFinder(QAbstractButton& button, QComboBox& signBox) {
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         QObject::connect(dialog, &QDialog::accepted, &signBox, [dialog, &signBox] {
             const auto sign = dialog->chosenSign();
-            Q_ASSERT(sign); // "Use this sign" is enabled only with a sign chosen
+            Q_ASSERT(sign); // the dialog is accepted only with a sign chosen
             const int index = signBox.findText(zodiac::signName(*sign), Qt::MatchExactly);
             if (index < 0)
                 return; // the box does not list the signs (yet): nothing to pick

@@ -105,6 +105,11 @@ void SignFinderDialog::update() {
     ui->buttons->button(QDialogButtonBox::Ok)->setEnabled(chosenSign().has_value());
 }
 
+void SignFinderDialog::accept() {
+    if (chosenSign())
+        QDialog::accept();
+}
+
 std::optional<zodiac::Sign> SignFinderDialog::chosenSign() const {
     if (answer_.kind == SignAnswer::Kind::Sign)
         return answer_.signs.first();

@@ -24,6 +24,10 @@ public:
     // The sign "Use this sign" stands for; none while the question has no answer.
     std::optional<zodiac::Sign> chosenSign() const;
 
+    // Only with a sign to use: a click of "Use this sign" pressed by its key lands 100 ms
+    // later, when the answer may have gone meanwhile.
+    void accept() override;
+
 private:
     void update();
     BirthQuery query() const;

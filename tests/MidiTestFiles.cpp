@@ -26,4 +26,15 @@ QString writeFile(const QString& path, const QByteArray& data) {
     return path;
 }
 
+QByteArray melody(int count) {
+    QByteArray body = QByteArray::fromHex("00c000");
+    for (int i = 0; i < count; ++i) {
+        const char key = static_cast<char>(60 + (i * 4) % 12);
+        body += QByteArray::fromHex("0090") + key + char(100) + QByteArray::fromHex("8360") + key + char(0);
+    }
+    return body + kEndOfTrack;
+}
+
+QByteArray song(int notes) { return header(0, 1) + chunk("MTrk", melody(notes)); }
+
 } // namespace miditest

@@ -44,19 +44,11 @@ music::OutputFactory noOutput() {
     return [](music::RenderFunction) { return std::unique_ptr<music::AudioOutput>(); };
 }
 
-music::FluidSequencer::Options quickOptions(double speed) {
-    music::FluidSequencer::Options options;
+music::FluidPlayer::Options quickOptions(double speed) {
+    music::FluidPlayer::Options options;
     options.output = pacedOutput(speed);
     options.pollInterval = std::chrono::milliseconds(20);
     return options;
-}
-
-void openAndPlay(music::FluidSequencer& player, const QString& file, const QString& deviceType) {
-    player.sendCommand(QStringLiteral("Close"));
-    player.setDeviceType(deviceType);
-    player.setFileName(file);
-    player.sendCommand(QStringLiteral("Open"));
-    player.sendCommand(QStringLiteral("Play"));
 }
 
 } // namespace musictest

@@ -1,8 +1,8 @@
 #pragma once
 // The real player without a sound card: an output that renders at a steady pace into nothing,
-// and one that cannot be opened; and the player driven as the music host drives it.
+// and one that cannot be opened.
 
-#include "music/FluidSequencer.h"
+#include "music/FluidPlayer.h"
 #include "music/SynthEngine.h"
 
 namespace musictest {
@@ -16,9 +16,6 @@ music::OutputFactory noOutput();
 
 // The player on a paced output, `speed` times faster than real time, looking for the song's end
 // every 20 ms.
-music::FluidSequencer::Options quickOptions(double speed = 1.0);
-// Closes what the player has open, then opens `file` and plays it.
-void openAndPlay(music::FluidSequencer& player, const QString& file,
-                 const QString& deviceType = QStringLiteral("Sequencer"));
+music::FluidPlayer::Options quickOptions(double speed = 1.0);
 
 } // namespace musictest

@@ -1,6 +1,6 @@
 #include "ProgramDriver.h"
 
-#include "FakeSequencer.h"
+#include "FakeSongPlayer.h"
 #include "compat/LoveMatch.h"
 #include "compat/SignGuides.h"
 #include "shell/TextPane.h"
@@ -25,7 +25,7 @@ namespace drive {
 namespace {
 struct Driven {
     std::unique_ptr<Program> program;
-    FakeSequencer* music = nullptr;
+    FakeSongPlayer* music = nullptr;
     int ends = 0;
 };
 Driven& driven() {
@@ -49,23 +49,27 @@ Program& freshWholeProgram(ProgramServices services) {
     }();
     state.program.reset();
     settle();
-    state.music = nullptr;
+    if (!services.player)
+        state.music = nullptr;
     state.ends = 0;
     recordMessages();
-    services.messages = [](QWidget*, const shell::Message& m) { messages() << m; };
+    if (!services.messages)
+        services.messages = [](QWidget*, const shell::Message& m) { messages() << m; };
     if (!services.end)
         services.end = [] { ++driven().ends; };
     state.program = std::make_unique<Program>(std::move(services));
     return *state.program;
 }
 
+std::unique_ptr<music::SongPlayer> recordingPlayer() {
+    auto fake = std::make_unique<FakeSongPlayer>();
+    driven().music = fake.get();
+    return fake;
+}
+
 Program& programWithRecordedMusic() {
     ProgramServices services;
-    services.sequencer = [] {
-        auto fake = std::make_unique<FakeSequencer>();
-        driven().music = fake.get();
-        return fake;
-    };
+    services.player = recordingPlayer;
     return freshWholeProgram(std::move(services));
 }
 
@@ -74,7 +78,7 @@ Program& program() {
     return *driven().program;
 }
 
-FakeSequencer& recordedMusic() {
+FakeSongPlayer& recordedMusic() {
     Q_ASSERT(driven().music);
     return *driven().music;
 }

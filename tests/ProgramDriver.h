@@ -12,7 +12,7 @@
 #include <functional>
 
 class QComboBox;
-class FakeSequencer;
+class FakeSongPlayer;
 
 namespace drive {
 
@@ -20,13 +20,15 @@ namespace drive {
 const QStringList& screenNames();
 
 // The whole program as main() makes it, fresh (the one before goes): messages and the end of
-// the program recorded, every other service the real one unless given.
+// the program recorded unless given, every other service the real one unless given.
 Program& freshWholeProgram(ProgramServices services = {});
 // The same with the music recorded rather than played.
 Program& programWithRecordedMusic();
+// A recording song player for ProgramServices; the last one made is recordedMusic().
+std::unique_ptr<music::SongPlayer> recordingPlayer();
 Program& program();
 // What the recorded music was told (programWithRecordedMusic).
-FakeSequencer& recordedMusic();
+FakeSongPlayer& recordedMusic();
 // How often the program has ended.
 int ends();
 

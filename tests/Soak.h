@@ -8,7 +8,7 @@
 #include <functional>
 #include <map>
 
-class FakeSequencer;
+class FakeSongPlayer;
 
 namespace soak {
 
@@ -27,14 +27,14 @@ struct SoakStats {
 // the splash whenever one ends; the empty text when all went well, else what went wrong.
 QString run(quint32 seed, int count, SoakStats& stats);
 
-// A fresh program, started as main() starts it: screens registered, the splash shown.
+// A fresh program, started as main() starts it: the splash shown.
 // The splash's timer is cut to `splashMs` so that a soak full of program ends does not spend
 // its time looking at the splash.
 void startFreshProgram(int splashMs);
-// Called at the moment ExitProgram ends the (recorded) program.
+// Called at the moment the (recorded) program ends.
 std::function<void()>& onProgramEnd();
-// The music host's sequencer, once the host is made.
-FakeSequencer* fakeSequencer();
+// The program's song player, which only records.
+FakeSongPlayer* fakeSongPlayer();
 // Every broken invariant, one line each; empty when all hold. Checked after every event and at
 // the very moment the program ends.
 QStringList programInvariants();

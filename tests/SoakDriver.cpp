@@ -11,7 +11,7 @@
 // event took to handle is measured. The first problem stops the run with the seed, the event's
 // index and the last events sent.
 
-#include "FakeSequencer.h"
+#include "FakeSongPlayer.h"
 #include "ProgramDriver.h"
 #include "Soak.h"
 #include "zodiac/SignCatalogue.h"
@@ -381,11 +381,11 @@ public:
     }
 
     QString songEnd(QWidget* window) {
-        FakeSequencer* sequencer = fakeSequencer();
-        if (!sequencer || !sequencer->open)
+        FakeSongPlayer* player = fakeSongPlayer();
+        if (!player || !player->isPlaying())
             return QStringLiteral("no song playing: ") + key(window);
         ++m_songEnds;
-        sequencer->finishSong();
+        player->finishSong();
         return QStringLiteral("song ends");
     }
 
@@ -415,8 +415,8 @@ private:
         if (auto* window = qobject_cast<shell::ScreenWindow*>(QApplication::activeWindow());
             window && window->isVisible())
             return window;
-        if (shell::Screen* screen = shell::Screens::instance().activeScreen(); screen && screen->isVisible())
-            return screen->window();
+        if (shell::ScreenWindow* screen = drive::program().activeScreen(); screen && screen->isVisible())
+            return screen;
         return nullptr;
     }
 
@@ -464,7 +464,7 @@ public:
             if (took > MaxEventMs && m_failure.isEmpty())
                 m_failure = QStringLiteral("the event took %1 ms").arg(took);
             // After the end nothing of the program runs; what it left was checked as it ended.
-            if (m_failure.isEmpty() && !shell::ProgramEnd::ended()) {
+            if (m_failure.isEmpty() && !drive::program().ended()) {
                 QStringList broken = programInvariants();
                 broken << sameInstances();
                 if (!broken.isEmpty())
@@ -473,7 +473,7 @@ public:
             if (!m_failure.isEmpty())
                 return report(index, count);
             countVisibleScreens();
-            if (shell::ProgramEnd::ended()) {
+            if (drive::program().ended()) {
                 m_stats.messages += static_cast<int>(messages().size());
                 startProgram();
             }
@@ -488,12 +488,15 @@ public:
 
 private:
     // ---- the program ----------------------------------------------------------------------
-    // Each screen has one instance for the life of the program: once made, never replaced.
+    // Each screen has one instance for the life of the program: once made, never replaced
+    // (but for the About box, made afresh after it closes).
     QStringList sameInstances() {
         QStringList broken;
         for (const QString& name : drive::screenNames()) {
-            const shell::Screen* now = shell::Screens::instance().existing(name);
-            const shell::Screen*& first = m_instances[name];
+            if (name == QLatin1String("frmAbout"))
+                continue;
+            const QWidget* now = drive::loadedScreen(name);
+            const QWidget*& first = m_instances[name];
             if (first && now != first)
                 broken << QStringLiteral("%1 is another instance now").arg(name);
             if (!first)
@@ -540,9 +543,9 @@ private:
         const std::lock_guard<std::mutex> lock(m_recentLock);
         m_recent.push_back(QStringLiteral("#%1 (%2 ms) %3").arg(index).arg(took).arg(what));
         if (m_trace) {
-            const shell::Screen* active = shell::Screens::instance().activeScreen();
+            const QWidget* active = drive::program().activeScreen();
             std::printf("%s  [active %s, count %d]\n", qPrintable(m_recent.back()),
-                        active ? qPrintable(active->name()) : "none", int(shell::appState().ProgressCount));
+                        active ? qPrintable(active->objectName()) : "none", int(drive::program().state().progressCount));
         }
         if (m_recent.size() > 15)
             m_recent.pop_front();
@@ -562,7 +565,7 @@ private:
 
     quint32 m_seed;
     SoakUser m_user;
-    std::map<QString, const shell::Screen*> m_instances;
+    std::map<QString, const QWidget*> m_instances;
     std::deque<QString> m_recent;
     std::mutex m_recentLock;
     std::thread m_watchdog;

@@ -1,21 +1,20 @@
-// The whole program for the soak, with the outside world faked: the sequencer only records (songs
+// The whole program for the soak, with the outside world faked: the song player only records (songs
 // end when the driver says so), the About screen starts no tool and opens no address, message
 // boxes are recorded, and the end of the program is recorded instead of taken. And what must
 // hold whatever the user did.
 
 #include "Soak.h"
 
-#include "FakeSequencer.h"
+#include "FakeSongPlayer.h"
 #include "ProgramDriver.h"
 #include "about/LinkOpener.h"
 #include "about/SystemInfo.h"
 #include "about/frmAbout.h"
-#include "music/frmMusic.h"
 #include "personal/PersonalContent.h"
-#include "shell/Startup.h"
 #include "shell/frmSplash.h"
 #include "zodiac/SignCatalogue.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QRadioButton>
 
@@ -50,10 +49,10 @@ CountingOpener& fakeOpener() {
 }
 
 // The one checked option of an analysis screen (1-based), 0 when none, -1 when several.
-int checkedOption(const shell::Screen& screen, int options) {
+int checkedOption(const QWidget& screen, int options) {
     int checked = 0;
     for (int i = 1; i <= options; ++i) {
-        auto* option = screen.window()->findChild<QRadioButton*>(QStringLiteral("Option%1").arg(i));
+        auto* option = screen.findChild<QRadioButton*>(QStringLiteral("Option%1").arg(i));
         if (option && option->isChecked())
             checked = checked ? -1 : i;
     }
@@ -82,29 +81,23 @@ std::function<void()>& onProgramEnd() {
 
 void startFreshProgram(int splashMs) {
     ProgramServices services;
-    services.sequencer = [] { return std::make_unique<FakeSequencer>(); };
+    services.player = drive::recordingPlayer;
     services.system = &fakeSystem();
     services.links = &fakeOpener();
     services.end = [] {
-        ++programEndLog().ends;
         if (onProgramEnd())
             onProgramEnd()();
     };
-    drive::freshWholeProgram(std::move(services));
-    shell::startProgram();
-    auto& splash = shell::Screens::instance().get<shell::frmSplash>();
-    if (splash.tmrSplash().isActive())
-        splash.tmrSplash().start(splashMs);
+    Program& program = drive::freshWholeProgram(std::move(services));
+    program.start();
+    program.splash().tmrSplash().start(splashMs);
 }
 
-FakeSequencer* fakeSequencer() {
-    auto* host = dynamic_cast<music::frmMusic*>(shell::Screens::instance().existing(QStringLiteral("frmMusic")));
-    return host ? dynamic_cast<FakeSequencer*>(&host->MMControl1()) : nullptr;
-}
+FakeSongPlayer* fakeSongPlayer() { return &drive::recordedMusic(); }
 
 QStringList programInvariants() {
     QStringList broken;
-    const shell::AppState& state = shell::appState();
+    const ProgramState& state = drive::program().state();
 
     // One instance per screen: at most one window per screen name, and that window is the
     // screen's own; no more screen windows than screens.
@@ -118,9 +111,8 @@ QStringList programInvariants() {
         const QString name = window->objectName();
         if (++windows[name] > 1)
             broken << QStringLiteral("two windows of %1").arg(name);
-        const shell::Screen* owner = shell::Screens::instance().existing(name);
-        if (!owner || owner->window() != window)
-            broken << QStringLiteral("a window of %1 that no screen owns").arg(name);
+        if (drive::loadedScreen(name) != window)
+            broken << QStringLiteral("a window of %1 that the program does not own").arg(name);
     }
     if (screenWindows > drive::screenNames().size())
         broken << QStringLiteral("%1 screen windows").arg(screenWindows);
@@ -128,21 +120,21 @@ QStringList programInvariants() {
     const bool personalUp = drive::visible(QStringLiteral("frmPersonal"));
     const bool loveUp = drive::visible(QStringLiteral("frmLove"));
     const bool progressUp = drive::visible(QStringLiteral("frmProcessing"));
-    if ((personalUp || loveUp) && !zodiac::IsSignName(state.UserSign))
-        broken << QStringLiteral("UserSign '%1' while an analysis is visible").arg(state.UserSign);
+    if ((personalUp || loveUp) && !zodiac::IsSignName(state.userSign))
+        broken << QStringLiteral("UserSign '%1' while an analysis is visible").arg(state.userSign);
     if ((progressUp || loveUp) &&
-        (!zodiac::IsSignName(state.PartnerSign) || !zodiac::IsGenderWord(state.PartnerGender)))
+        (!zodiac::IsSignName(state.partnerSign) || !zodiac::IsGenderWord(state.partnerGender)))
         broken << QStringLiteral("partner '%1' '%2' while the progress or love screen is visible")
-                      .arg(state.PartnerGender, state.PartnerSign);
-    if (state.ProgressCount < 0 || state.ProgressCount > 101)
-        broken << QStringLiteral("ProgressCount %1").arg(state.ProgressCount);
+                      .arg(state.partnerGender, state.partnerSign);
+    if (state.progressCount < 0 || state.progressCount > 101)
+        broken << QStringLiteral("ProgressCount %1").arg(state.progressCount);
 
     // The lists of the combo boxes are the program's, whatever was typed into the boxes.
     const std::pair<const char*, QStringList> lists[] = {{"frmChoose", zodiac::signNames()},
                                                          {"frmMoreinfo", zodiac::signNames()}};
     for (const auto& [name, signs] : lists) {
-        if (const shell::Screen* screen = drive::loadedScreen(QString::fromLatin1(name))) {
-            const auto* box = screen->window()->findChild<QComboBox*>(QStringLiteral("cboHoro"));
+        if (const QWidget* screen = drive::loadedScreen(QString::fromLatin1(name))) {
+            const auto* box = screen->findChild<QComboBox*>(QStringLiteral("cboHoro"));
             QStringList items;
             for (int i = 0; box && i < box->count(); ++i)
                 items << box->itemText(i);
@@ -150,8 +142,8 @@ QStringList programInvariants() {
                 broken << QStringLiteral("%1 lists %2").arg(QString::fromLatin1(name), items.join(QLatin1Char(',')));
         }
     }
-    if (const shell::Screen* partner = drive::loadedScreen(QStringLiteral("frmMoreinfo"))) {
-        const auto* box = partner->window()->findChild<QComboBox*>(QStringLiteral("cboGender"));
+    if (const QWidget* partner = drive::loadedScreen(QStringLiteral("frmMoreinfo"))) {
+        const auto* box = partner->findChild<QComboBox*>(QStringLiteral("cboGender"));
         if (!box || box->count() != 2 || box->itemText(0) != QLatin1String("He") || box->itemText(1) != QLatin1String("She"))
             broken << QStringLiteral("frmMoreinfo gender list changed");
     }
@@ -168,24 +160,24 @@ QStringList programInvariants() {
     }
 
     if (personalUp) {
-        const shell::Screen& screen = *drive::loadedScreen(QStringLiteral("frmPersonal"));
+        const QWidget& screen = *drive::loadedScreen(QStringLiteral("frmPersonal"));
         const int option = checkedOption(screen, 7);
         if (option < 1 || option > 6)
             broken << QStringLiteral("frmPersonal visible with option %1 selected").arg(option);
-        else if (drive::paneText(screen) != personalTopicText(option, state.UserSign))
+        else if (drive::paneText(screen) != personalTopicText(option, state.userSign))
             broken << QStringLiteral("frmPersonal pane is not the text of Option%1 for %2")
                           .arg(option)
-                          .arg(state.UserSign);
+                          .arg(state.userSign);
     }
     if (loveUp) {
-        const shell::Screen& screen = *drive::loadedScreen(QStringLiteral("frmLove"));
+        const QWidget& screen = *drive::loadedScreen(QStringLiteral("frmLove"));
         const int option = checkedOption(screen, 5);
         if (option < 1)
             broken << QStringLiteral("frmLove visible with option %1 selected").arg(option);
-        else if (drive::paneText(screen) != drive::loveTopics(state.UserSign, state.PartnerSign, state.PartnerGender).value(option - 1))
+        else if (drive::paneText(screen) != drive::loveTopics(state.userSign, state.partnerSign, state.partnerGender).value(option - 1))
             broken << QStringLiteral("frmLove pane is not the text of Option%1 for %2 %3 %4")
                           .arg(option)
-                          .arg(state.UserSign, state.PartnerGender, state.PartnerSign);
+                          .arg(state.userSign, state.partnerGender, state.partnerSign);
     }
     return broken;
 }

@@ -1,7 +1,7 @@
 // The program with its real screens and its real FluidSynth player, driven through one scenario
-// and ended by its own ExitProgram: the failure-matrix test runs it as a child process and reads
+// and ended as the user ends it: the failure-matrix test runs it as a child process and reads
 // what it prints. Only the sound output, the song folder and the soundfont can be chosen; the
-// splash screen is skipped. Message boxes are printed instead of shown.
+// splash screen is cut short. Message boxes are printed instead of shown.
 //
 //   failure_harness <scenario> [--songs DIR] [--output system|virtual|none] [--drivers a,b]
 //                   [--soundfont FILE] [--exit button|close]
@@ -10,21 +10,20 @@
 //   exit-before-song     Exit on the chooser, no song ever asked for
 //   exit-while-playing   Proceed with music, wait until the song sounds, then Exit
 //   exit-while-starting  Proceed with music and Exit at once, while the synth still starts
-//   exit-silent          Proceed with music, wait, check that nothing sounds, use the
+//   exit-silent          Proceed with music, wait for the synth's set-up to end, check that nothing sounds, use the
 //                        program a little (About, Main Menu, Proceed again), then Exit
 //
 // Printed lines: "playing", "starting", "silent", "message: <title>|<text>", "exiting"; a line
-// "returned" means ExitProgram came back, which it never may. Exit status 0 from ExitProgram;
+// "returned" means the end of the program came back, which it never may. Exit status 0 from the end;
 // 3 when the scenario could not be set up; 4 when the end of the program took too long.
 
 #include "MusicTestOutputs.h"
 #include "ProgramDriver.h"
-#include "music/FluidSequencer.h"
-#include "music/frmMusic.h"
+#include "music/FluidPlayer.h"
 #include "shell/MessageBox.h"
 #include "shell/ProgramPath.h"
 #include "shell/Startup.h"
-#include "shell/frmChoose.h"
+#include "shell/frmSplash.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -42,7 +41,7 @@ namespace {
 
 using drive::control;
 using drive::spinUntil;
-using music::FluidSequencer;
+using music::FluidPlayer;
 
 void say(const QString& line) {
     std::printf("%s\n", qPrintable(line));
@@ -56,31 +55,28 @@ void say(const QString& line) {
 }
 
 // The real player, reading its songs from another folder than the program's own.
-class RedirectedSequencer : public music::Sequencer {
+class RedirectedPlayer : public music::SongPlayer {
 public:
-    RedirectedSequencer(FluidSequencer::Options options, QString songFolder)
+    RedirectedPlayer(FluidPlayer::Options options, QString songFolder)
         : m_inner(std::move(options)), m_folder(std::move(songFolder)) {
-        connect(&m_inner, &Sequencer::done, this, &Sequencer::done);
+        connect(&m_inner, &SongPlayer::finished, this, &SongPlayer::finished);
     }
-    void setDeviceType(const QString& deviceType) override { m_inner.setDeviceType(deviceType); }
-    void setFileName(const QString& fileName) override {
-        m_inner.setFileName(m_folder + QLatin1Char('/') + QFileInfo(fileName).fileName());
-    }
-    void sendCommand(const QString& command) override { m_inner.sendCommand(command); }
-    bool isSongOpen() const override { return m_inner.isSongOpen(); }
-    const FluidSequencer& player() const { return m_inner; }
+    void play(const QString& file) override { m_inner.play(m_folder + QLatin1Char('/') + QFileInfo(file).fileName()); }
+    void stop() override { m_inner.stop(); }
+    bool isPlaying() const override { return m_inner.isPlaying(); }
+    const FluidPlayer& player() const { return m_inner; }
 
 private:
-    FluidSequencer m_inner;
+    FluidPlayer m_inner;
     QString m_folder;
 };
 
-RedirectedSequencer* g_sequencer = nullptr;
+RedirectedPlayer* g_player = nullptr;
 
 struct Arguments {
     QString scenario;
     QString songs;
-    FluidSequencer::Options options;
+    FluidPlayer::Options options;
     bool exitByClosing = false;
 };
 
@@ -114,7 +110,7 @@ void proceedWithMusic() {
     control<QComboBox>("frmChoose", "cboHoro")->setCurrentText(QStringLiteral("Leo"));
     control<QCheckBox>("frmChoose", "chkMusic")->setChecked(true);
     control<QPushButton>("frmChoose", "Command1")->click();
-    if (!shell::Screens::instance().get(QStringLiteral("frmPersonal")).isVisible())
+    if (!drive::visible(QStringLiteral("frmPersonal")))
         giveUp(QStringLiteral("Proceed did not show the personal screen"));
 }
 
@@ -133,7 +129,7 @@ void armWatchdog() {
     armWatchdog();
     say(QStringLiteral("exiting"));
     if (byClosing)
-        shell::Screens::instance().get(QStringLiteral("frmPersonal")).window()->close();
+        drive::screen(QStringLiteral("frmPersonal")).close();
     else
         control<QPushButton>("frmPersonal", "Command9")->click();
     say(QStringLiteral("returned"));
@@ -142,14 +138,14 @@ void armWatchdog() {
 }
 
 void run(const Arguments& args) {
-    auto& chooser = shell::Screens::instance().get<shell::frmChoose>();
-    chooser.Show();
+    if (!drive::reachMainMenu())
+        giveUp(QStringLiteral("the main menu did not come"));
 
     if (args.scenario == QLatin1String("exit-before-song")) {
         armWatchdog();
         say(QStringLiteral("exiting"));
         if (args.exitByClosing)
-            chooser.window()->close();
+            drive::screen(QStringLiteral("frmChoose")).close();
         else
             control<QPushButton>("frmChoose", "Command2")->click();
         say(QStringLiteral("returned"));
@@ -158,24 +154,26 @@ void run(const Arguments& args) {
     }
 
     proceedWithMusic();
-    if (!g_sequencer)
-        giveUp(QStringLiteral("Proceed with music made no player"));
-    const FluidSequencer& player = g_sequencer->player();
+    if (!g_player)
+        giveUp(QStringLiteral("no song player"));
+    const FluidPlayer& player = g_player->player();
 
     if (args.scenario == QLatin1String("exit-while-starting")) {
-        if (player.engineState() == FluidSequencer::EngineState::Starting)
+        if (player.engineState() == FluidPlayer::EngineState::Starting)
             say(QStringLiteral("starting"));
         exitFromPersonal(args.exitByClosing);
     }
     if (args.scenario == QLatin1String("exit-while-playing")) {
-        if (!spinUntil([&] { return player.isPlaying(); }, 15000))
+        if (!spinUntil([&] { return player.isSounding(); }, 15000))
             giveUp(QStringLiteral("the song never played: ") + player.lastError());
         say(QStringLiteral("playing"));
         exitFromPersonal(args.exitByClosing);
     }
     if (args.scenario == QLatin1String("exit-silent")) {
         bool sounded = false;
-        auto watch = [&](int ms) { spinUntil([&] { return (sounded = sounded || player.isPlaying()); }, ms); };
+        auto watch = [&](int ms) { spinUntil([&] { return (sounded = sounded || player.isSounding()); }, ms); };
+        // The synth's set-up tried every sound output there is before the program goes on.
+        spinUntil([&] { return player.engineState() != FluidPlayer::EngineState::Starting; }, 15000);
         watch(1500);
         // The program carries on: About and back, the main menu, Proceed again.
         control<QPushButton>("frmPersonal", "Command8")->click();
@@ -201,12 +199,19 @@ int main(int argc, char* argv[]) {
     services.messages = [](QWidget*, const shell::Message& m) {
         say(QStringLiteral("message: ") + m.title + QLatin1Char('|') + m.text);
     };
-    services.sequencer = [args, songs] {
-        auto sequencer = std::make_unique<RedirectedSequencer>(args.options, songs);
-        g_sequencer = sequencer.get();
-        return sequencer;
+    services.player = [args, songs] {
+        auto player = std::make_unique<RedirectedPlayer>(args.options, songs);
+        g_player = player.get();
+        return player;
     };
-    assembleProgram(std::move(services));
+    // The program ends as it does for the user: at once, with status 0.
+    services.end = [] {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    };
+    Program& program = drive::freshWholeProgram(std::move(services));
     QTimer::singleShot(0, [&args] { run(args); });
-    return shell::runEventLoop();
+    const int status = QApplication::exec();
+    program.end();
+    return status;
 }

@@ -1,7 +1,7 @@
 // The sign chooser on its own: what it shows, what picking and typing do, what it refuses and
 // what its Proceed says; and, through the whole program, that Proceed stores the sign and shows
 // the personal analysis before the music is decided.
-#include "FakeSequencer.h"
+#include "FakeSongPlayer.h"
 #include "ProgramDriver.h"
 #include "personal/frmPersonal.h"
 #include "shell/frmChoose.h"

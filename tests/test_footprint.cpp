@@ -173,9 +173,9 @@ private slots:
 
     // Must run last: the real player, whose synth module brings FluidSynth with the first song.
     void soundLibraryComesWithTheFirstSong() {
-        music::FluidSequencer player;
+        music::FluidPlayer player;
         QVERIFY(!soundLibraryMapped());
-        musictest::openAndPlay(player, QFINDTESTDATA("../assets/music/song1.msc"));
+        player.play(QFINDTESTDATA("../assets/music/song1.msc"));
         QVERIFY(drive::spinUntil(soundLibraryMapped, 10000));
     }
 };

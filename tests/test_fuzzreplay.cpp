@@ -2,6 +2,7 @@
 // fuzz/regressions) through the fuzz targets' own checks, so that the ordinary build keeps them
 // passing without clang or libFuzzer. Also shows that the checks catch wrong results.
 #include "fuzz/FuzzChecks.h"
+#include "music/MidiFileCheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,6 +98,23 @@ private slots:
         QFETCH(int, width);
         QFETCH(QString, laidOut);
         QVERIFY(!fuzzchecks::checkLaidOut(paragraph, width, laidOut).empty());
+    }
+
+    // A song-file check whose bounds are a few bytes loose: it reads zeros past the end of a
+    // file cut short and takes them for the rest of its last track.
+    void songCheckCatchesALooseBound_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("song1") << QStringLiteral(ZELVORIA_FUZZ_DIR "/corpus/song_file/song1.msc");
+        QTest::newRow("song20") << QStringLiteral(ZELVORIA_FUZZ_DIR "/corpus/song_file/song20.msc");
+    }
+    void songCheckCatchesALooseBound() {
+        QFETCH(QString, file);
+        QFile song(file);
+        QVERIFY(song.open(QIODevice::ReadOnly));
+        const QByteArray bytes = song.readAll();
+        QVERIFY(fuzzchecks::checkSongVerdicts(bytes, music::isStandardMidiFile).empty());
+        const auto loose = [](const QByteArray& f) { return music::isStandardMidiFile(f + QByteArray(8, '\0')); };
+        QVERIFY(!fuzzchecks::checkSongVerdicts(bytes, loose).empty());
     }
 
     // Rows that break the pane's promise, each of which the check must refuse.

@@ -81,6 +81,17 @@ private slots:
         QCOMPARE(box->currentText(), use ? QStringLiteral("Leo") : QStringLiteral("Aries"));
         QCOMPARE(range->text(), use ? QStringLiteral("Jul 23 - Aug 22") : rangeBefore);
     }
+
+    // "Use this sign" pressed by its key clicks 100 ms later; should the answer have gone
+    // meanwhile, nothing is accepted (found by the soak: the box was handed no sign).
+    void noSignNoAcceptance() {
+        sunsign::SignFinderDialog dialog;
+        dialog.findChild<QComboBox*>(QStringLiteral("cboZone"))->setEditText(QStringLiteral("Nowhere/Atlantis"));
+        QVERIFY(!dialog.chosenSign());
+        QSignalSpy accepted(&dialog, &QDialog::accepted);
+        dialog.accept();
+        QCOMPARE(accepted.count(), 0);
+    }
 };
 
 QTEST_MAIN(TestSignFinderDialog)

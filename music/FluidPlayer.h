@@ -1,11 +1,10 @@
 #pragma once
-// The sequencer player on FluidSynth. The slow part, loading the synth module and setting up the
-// synth, runs on a thread of its own from the first "Open"; the commands return at once, and what
-// they asked for meanwhile is done once the synth is ready. The end of a song is picked up by a
-// timer, so `done` always comes through the event loop. A player that cannot play (no soundfont,
-// no sound device, a file FluidSynth rejects) stays silent and never reports an end.
+// The song player on FluidSynth. The slow part, loading the synth module and setting up the
+// synth, runs on a thread of its own from the first song; play() returns at once, and the song
+// starts once the synth is ready. The end of a song is picked up by a timer, so `finished`
+// always comes through the event loop.
 
-#include "music/Sequencer.h"
+#include "music/SongPlayer.h"
 #include "music/SynthEngine.h"
 
 #include <QTimer>
@@ -14,7 +13,7 @@
 
 namespace music {
 
-class FluidSequencer : public Sequencer {
+class FluidPlayer : public SongPlayer {
     Q_OBJECT
 public:
     enum class EngineState { NotStarted, Starting, Ready, Failed };
@@ -30,17 +29,16 @@ public:
         std::chrono::milliseconds pollInterval = std::chrono::milliseconds(150); // for the end of a song
     };
 
-    FluidSequencer();
-    explicit FluidSequencer(Options options, QObject* parent = nullptr);
-    ~FluidSequencer() override;
+    FluidPlayer();
+    explicit FluidPlayer(Options options, QObject* parent = nullptr);
+    ~FluidPlayer() override;
 
-    void setDeviceType(const QString& deviceType) override { m_deviceType = deviceType; }
-    void setFileName(const QString& fileName) override { m_fileName = fileName; }
-    void sendCommand(const QString& command) override;
-    bool isSongOpen() const override { return m_open; }
+    void play(const QString& file) override;
+    void stop() override;
+    bool isPlaying() const override { return m_open; }
 
     // True while the synth is actually playing the open song.
-    bool isPlaying() const { return m_playing; }
+    bool isSounding() const { return m_playing; }
     // True while the player waits to report the end of the song.
     bool isWatchingForEnd() const { return m_poll.isActive(); }
     EngineState engineState() const { return m_state; }
@@ -53,27 +51,19 @@ public:
 private:
     struct Start;
 
-    void open();
-    void close();
-    void stop();
     void startEngine();
     void engineStarted(std::shared_ptr<SynthEngine> engine, const QString& error);
-    void loadSong();
-    void play();
+    void startSong();
     void poll();
 
     Options m_options;
-    QString m_deviceType;
-    QString m_fileName;
     QString m_error;
     EngineState m_state = EngineState::NotStarted;
     std::shared_ptr<Start> m_start;        // the set-up under way
     std::shared_ptr<SynthEngine> m_engine; // once ready
     QByteArray m_song;                     // the open song
     bool m_open = false;
-    bool m_playWanted = false;
-    bool m_playing = false;
-    bool m_ended = false; // reached its end or its time limit: Play does not start it again
+    bool m_playing = false; // the synth is playing the open song
     std::chrono::steady_clock::time_point m_startedAt;
     QTimer m_poll;
 };

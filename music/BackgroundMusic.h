@@ -1,9 +1,8 @@
 #pragma once
 // The background music: random songs from the twenty song files, one after another, while the
-// chooser's music box is ticked. Drives one sequencer player; the end of each song picks the
-// next one.
+// chooser's music box is ticked. The box is read again at the end of every song.
 
-#include "music/Sequencer.h"
+#include "music/SongPlayer.h"
 
 #include <functional>
 
@@ -20,7 +19,7 @@ int songNumberFor(double r);
 // A uniform draw 0 <= r < 1 from a generator seeded afresh from the clock.
 double clockSeededDraw();
 
-class MusicPlayer : public QObject {
+class BackgroundMusic : public QObject {
     Q_OBJECT
 public:
     struct Environment {
@@ -29,16 +28,20 @@ public:
         std::function<double()> draw = clockSeededDraw;
     };
 
-    MusicPlayer(Sequencer& MMControl1, Environment environment);
+    BackgroundMusic(SongPlayer& player, Environment environment);
 
-    // A song has ended (or StartMusic wants one): close, pick, and play if the box is ticked.
-    void MMControl1_Done(int notifyCode);
-    void StopMusic();
-    void ShutdownMusic();
+    void start();    // the chooser's Proceed found the music box ticked: plays a random song unless the music is already going
+    void stop();     // the box was clear: silence; the next start() plays again
+    void shutdown(); // the end of the program: silence if a song is playing
 
 private:
-    Sequencer& m_player;
+    void songEnded();
+
+    SongPlayer& m_player;
     Environment m_env;
+    // Set until start() plays, and again by stop(): once the music has started it goes on by
+    // itself, or falls silent when a song ends with the box clear, until the next stop().
+    bool m_restartPending = true;
 };
 
 } // namespace music

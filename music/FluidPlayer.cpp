@@ -1,4 +1,4 @@
-#include "music/FluidSequencer.h"
+#include "music/FluidPlayer.h"
 
 #include "music/MidiFileCheck.h"
 
@@ -11,7 +11,7 @@
 
 namespace music {
 
-QString FluidSequencer::systemSoundFont() {
+QString FluidPlayer::systemSoundFont() {
     const QDir folder(QStringLiteral("/usr/share/sounds/sf2"));
     const QStringList fonts = folder.entryList({QStringLiteral("*.sf2"), QStringLiteral("*.SF2")},
                                                QDir::Files | QDir::Readable, QDir::Name);
@@ -24,21 +24,21 @@ QString FluidSequencer::systemSoundFont() {
 // The set-up thread hands the engine over only while the player still wants it. A player that
 // goes meanwhile waits a little for the thread to end, and leaves a thread stuck in a sound
 // server to finish, and to end the engine, on its own.
-struct FluidSequencer::Start {
+struct FluidPlayer::Start {
     std::mutex mutex;
-    FluidSequencer* owner = nullptr;
+    FluidPlayer* owner = nullptr;
     std::promise<void> finished;
 };
 
-FluidSequencer::FluidSequencer() : FluidSequencer(Options{}) {}
+FluidPlayer::FluidPlayer() : FluidPlayer(Options{}) {}
 
-FluidSequencer::FluidSequencer(Options options, QObject* parent)
-    : Sequencer(parent), m_options(std::move(options)) {
+FluidPlayer::FluidPlayer(Options options, QObject* parent)
+    : SongPlayer(parent), m_options(std::move(options)) {
     m_poll.setInterval(m_options.pollInterval);
-    connect(&m_poll, &QTimer::timeout, this, &FluidSequencer::poll);
+    connect(&m_poll, &QTimer::timeout, this, &FluidPlayer::poll);
 }
 
-FluidSequencer::~FluidSequencer() {
+FluidPlayer::~FluidPlayer() {
     if (!m_start)
         return;
     std::future<void> finished = m_start->finished.get_future();
@@ -49,40 +49,36 @@ FluidSequencer::~FluidSequencer() {
     finished.wait_for(std::chrono::seconds(2));
 }
 
-void FluidSequencer::sendCommand(const QString& command) {
-    auto is = [&](const char* name) { return command.compare(QLatin1String(name), Qt::CaseInsensitive) == 0; };
-    if (is("Open"))
-        open();
-    else if (is("Play"))
-        play();
-    else if (is("Stop"))
-        stop();
-    else if (is("Close"))
-        close();
-}
-
-void FluidSequencer::open() {
-    close();
+void FluidPlayer::play(const QString& file) {
+    stop();
     if (m_state == EngineState::Failed)
         return; // the error says why
-    if (m_deviceType.compare(QLatin1String("Sequencer"), Qt::CaseInsensitive) != 0) {
-        m_error = QStringLiteral("the device type \"%1\" is not supported").arg(m_deviceType);
-        return;
-    }
-    QByteArray data = readMidiFile(m_fileName);
+    QByteArray data = readMidiFile(file);
     if (!isStandardMidiFile(data)) {
-        m_error = QStringLiteral("%1 is missing or not a Standard MIDI File").arg(m_fileName);
+        m_error = QStringLiteral("%1 is missing or not a Standard MIDI File").arg(file);
         return;
     }
     m_error.clear();
     m_song = std::move(data);
     m_open = true;
+    m_poll.start();
     if (m_state == EngineState::NotStarted)
         startEngine();
-    loadSong();
+    startSong();
 }
 
-void FluidSequencer::startEngine() {
+void FluidPlayer::stop() {
+    if (!m_open)
+        return;
+    m_open = false;
+    m_playing = false;
+    m_poll.stop();
+    m_song.clear();
+    if (m_engine)
+        m_engine->load({}); // silence, and the synth forgets the song
+}
+
+void FluidPlayer::startEngine() {
     m_state = EngineState::Starting;
     m_start = std::make_shared<Start>();
     m_start->owner = this;
@@ -113,7 +109,7 @@ void FluidSequencer::startEngine() {
     }).detach();
 }
 
-void FluidSequencer::engineStarted(std::shared_ptr<SynthEngine> engine, const QString& error) {
+void FluidPlayer::engineStarted(std::shared_ptr<SynthEngine> engine, const QString& error) {
     m_start.reset();
     m_engine = std::move(engine);
     m_state = m_engine ? EngineState::Ready : EngineState::Failed;
@@ -122,80 +118,42 @@ void FluidSequencer::engineStarted(std::shared_ptr<SynthEngine> engine, const QS
         m_poll.stop();
         return;
     }
-    // What was asked for while the synth was being set up.
-    loadSong();
-    if (m_playWanted) {
-        m_playWanted = false;
-        play();
-    }
+    if (m_open)
+        startSong(); // asked for while the synth was being set up
 }
 
-// The open song, or silence when none is open, goes to the engine once it is ready.
-void FluidSequencer::loadSong() {
-    m_playing = false;
-    m_ended = false;
-    if (m_engine && !m_engine->load(m_open ? m_song : QByteArray()))
+// The open song goes to the synth once it is ready. One the synth takes nothing from will never
+// end: nothing to watch for, and the song stays open, silent, until stop().
+void FluidPlayer::startSong() {
+    if (!m_engine)
+        return;
+    if (!m_engine->load(m_song) || !m_engine->play()) {
         m_error = QStringLiteral("the song could not be played");
-}
-
-void FluidSequencer::play() {
-    if (!m_open || m_playWanted || m_ended)
-        return;
-    m_playWanted = true;
-    m_poll.start();
-    if (m_engine && m_engine->play()) {
-        m_playing = true;
-        m_startedAt = std::chrono::steady_clock::now();
-    }
-}
-
-void FluidSequencer::stop() {
-    if (!m_open)
-        return;
-    m_playWanted = false;
-    m_poll.stop();
-    if (m_engine)
-        m_engine->silence();
-    m_playing = false;
-}
-
-void FluidSequencer::close() {
-    if (!m_open)
-        return;
-    stop();
-    m_open = false;
-    m_song.clear();
-    loadSong();
-}
-
-void FluidSequencer::poll() {
-    if (m_state == EngineState::Failed || !m_open || !m_playWanted) {
         m_poll.stop();
         return;
     }
-    if (!m_playing) {
-        if (m_engine)
-            m_poll.stop(); // the synth took no song from the file: nothing will end
-        return;            // or the synth is still being set up
-    }
+    m_playing = true;
+    m_startedAt = std::chrono::steady_clock::now();
+}
+
+void FluidPlayer::poll() {
+    if (!m_playing)
+        return; // the synth is still being set up
     const SynthEngine::SongStatus status = m_engine->status();
     const bool tooLong = std::chrono::steady_clock::now() - m_startedAt > m_options.maxSongLength;
     if (status == SynthEngine::SongStatus::Playing && !tooLong)
         return;
-    m_engine->silence();
-    m_playing = false;
-    m_ended = true;
-    m_poll.stop();
     if (status == SynthEngine::SongStatus::Unplayable) {
-        // It will never end: nothing more to watch for. The wish to play stays, so the player
-        // remains as it is until Stop or Close.
+        m_engine->silence();
+        m_playing = false;
+        m_poll.stop();
         m_error = QStringLiteral("the song could not be played");
         return;
     }
     if (status == SynthEngine::SongStatus::Playing)
         m_error = QStringLiteral("the song was cut off at its time limit");
-    m_playWanted = false;
-    emit done(1);
+    stop();
+    emit finished();
 }
 
 } // namespace music
