@@ -156,11 +156,6 @@ private slots:
             QCOMPARE(text->text(0, text->characterCount()), pane->rows().join(u'\n'));
             QVERIFY(!pane->text().isEmpty());
         }
-        // Back on the first topic after the screen is activated again.
-        control<QRadioButton>(screenName, QStringLiteral("Option%1").arg(topics))->click();
-        program().showAbout();
-        control<QPushButton>(QStringLiteral("frmAbout"), QStringLiteral("cmdOK"))->click();
-        QCOMPARE(nameOf(pane), nameOf(control(screenName, QStringLiteral("Option1"))));
     }
 
     void topicNames_data() {

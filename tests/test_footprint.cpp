@@ -49,6 +49,7 @@ QWidget& painted(const char* name) {
 
 // What a process has read or loaded stays for its life: a case that looks at that runs again in
 // a process of its own, where nothing ran before it. Its exit status there, or none in that process.
+#define ON_ITS_OWN() if (const auto status = runOnItsOwn()) { QCOMPARE(*status, 0); return; }
 std::optional<int> runOnItsOwn() {
     if (qEnvironmentVariableIsSet("ZELVORIA_ON_ITS_OWN"))
         return std::nullopt;
@@ -79,10 +80,7 @@ private slots:
     void cleanupTestCase() { drive::freshWholeProgram(); }
 
     void startUpReadsOnlyWhatTheSplashShows() {
-        if (const auto status = runOnItsOwn()) {
-            QCOMPARE(*status, 0);
-            return;
-        }
+        ON_ITS_OWN();
         QVERIFY(!soundLibraryMapped());
         drive::program().start();
         QWidget& splash = painted("frmSplash");
@@ -96,10 +94,7 @@ private slots:
     }
 
     void personalAnalysisReadsItsOwnContentAndOneBanner() {
-        if (const auto status = runOnItsOwn()) {
-            QCOMPARE(*status, 0);
-            return;
-        }
+        ON_ITS_OWN();
         QVERIFY(drive::reachMainMenu());
         QVERIFY(drive::chooseSign(QStringLiteral("Leo")));
         QWidget& personal = painted("frmPersonal");
@@ -198,10 +193,7 @@ private slots:
 
     // The real player, whose synth module brings FluidSynth with the first song.
     void soundLibraryComesWithTheFirstSong() {
-        if (const auto status = runOnItsOwn()) {
-            QCOMPARE(*status, 0);
-            return;
-        }
+        ON_ITS_OWN();
         music::FluidSequencer player;
         QVERIFY(!soundLibraryMapped());
         musictest::openAndPlay(player, QFINDTESTDATA("../assets/music/song1.msc"));
