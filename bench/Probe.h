@@ -4,6 +4,11 @@
 // in ZELVORIA_PROBE_FD, one line per fact.
 
 #include <QByteArray>
+#include <memory>
+
+namespace music {
+class SongPlayer;
+}
 
 namespace probe {
 
@@ -12,5 +17,9 @@ void report(const QByteArray& line);
 
 // Peak resident set size of this process so far (VmHWM), in KiB; 0 where it cannot be read.
 long peakResidentKiB();
+
+// The program's music player for its benchmark build: the real one, which the road probe reports
+// on (RoadProbe.cpp).
+std::unique_ptr<music::SongPlayer> makePlayer();
 
 } // namespace probe

@@ -9,19 +9,16 @@
 //   lazy <when> catalogues=<content folders parsed> pictures=<pictures parsed>/<pictures made>
 //   music <engine state> playing=<0|1> [<what the player says>]
 //   peak-kib <VmHWM>     and then     exit      (the harness times the exit from this line)
-// ZELVORIA_PROBE_MUSIC=virtual swaps the sound device for a paced render thread whose sound goes
+// The program's music player is made here (makePlayer, ProbeMain.cpp), so that the probe can
+// ask it how it is; ZELVORIA_PROBE_MUSIC=virtual swaps the sound device for a paced render thread whose sound goes
 // nowhere, so that a machine without a sound card still synthesises every note;
 // ZELVORIA_PROBE_MUSIC=off clears the music box before the first Proceed.
 
 #include "bench/Probe.h"
 
-#include "Program.h"
 #include "assets/ContentCatalogue.h"
 #include "music/FluidPlayer.h"
 #include "tests/MusicTestOutputs.h"
-#include "shell/Screen.h"
-#include "shell/ScreenWindow.h"
-#include "shell/Screens.h"
 #include "shell/SvgPicture.h"
 
 #include <QAbstractButton>
@@ -42,19 +39,26 @@ namespace probe {
 
 namespace {
 
-shell::Screen* screen(const char* name) {
-    return shell::Screens::instance().existing(QString::fromLatin1(name));
+music::FluidPlayer* thePlayer = nullptr;
+
+// The screen's window, if it is made: the screens are the program's top-level windows.
+QWidget* screen(const char* name) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QLatin1String(name))
+            return top;
+    }
+    return nullptr;
 }
 
 bool visible(const char* name) {
-    shell::Screen* s = screen(name);
+    QWidget* s = screen(name);
     return s && s->isVisible();
 }
 
 template <class T>
 T& control(const char* screenName, const char* name) {
-    shell::Screen* s = screen(screenName);
-    T* found = s && s->window() ? s->window()->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+    QWidget* s = screen(screenName);
+    T* found = s ? s->findChild<T*>(QString::fromLatin1(name)) : nullptr;
     if (!found) {
         report(QByteArray("error no control ") + screenName + '.' + name);
         std::_Exit(4);
@@ -84,7 +88,7 @@ void reportLaziness(const char* when) {
 }
 
 void reportMusic() {
-    auto* player = dynamic_cast<music::FluidPlayer*>(programSongPlayer());
+    const music::FluidPlayer* player = thePlayer;
     if (!player) {
         report("music none");
         return;
@@ -235,17 +239,19 @@ void startRoad() {
     if (!qEnvironmentVariableIsSet("ZELVORIA_PROBE_ROAD"))
         return;
     // Runs once the event loop does, after the program has set up its screens and shown the splash.
-    QTimer::singleShot(0, [] {
-        if (qgetenv("ZELVORIA_PROBE_MUSIC") == "virtual") {
-            music::FluidPlayer::Options options;
-            options.output = musictest::pacedOutput();
-            installSongPlayer(std::make_unique<music::FluidPlayer>(options));
-        }
-        new Road(theRoad());
-    });
+    QTimer::singleShot(0, [] { new Road(theRoad()); });
 }
 
 } // namespace
+
+std::unique_ptr<music::SongPlayer> makePlayer() {
+    music::FluidPlayer::Options options;
+    if (qgetenv("ZELVORIA_PROBE_MUSIC") == "virtual")
+        options.output = musictest::pacedOutput();
+    auto player = std::make_unique<music::FluidPlayer>(options);
+    thePlayer = player.get();
+    return player;
+}
 
 } // namespace probe
 

@@ -3,15 +3,12 @@
 // one whole activation of each analysis screen, and what reading the content and the pictures
 // costs the first time they are needed. Runs on any Qt platform; tools/bench uses "offscreen".
 
-#include "Program.h"
 #include "assets/ContentCatalogue.h"
 #include "compat/LoveMatch.h"
 #include "compat/SignGuides.h"
+#include "compat/frmLove.h"
 #include "personal/PersonalContent.h"
-#include "shell/AppState.h"
-#include "shell/Screen.h"
-#include "shell/ScreenWindow.h"
-#include "shell/Screens.h"
+#include "personal/frmPersonal.h"
 #include "shell/Startup.h"
 #include "shell/SvgPicture.h"
 #include "shell/TextPane.h"
@@ -30,13 +27,6 @@
 #include <QSvgRenderer>
 
 namespace {
-
-// The screens are measured without music.
-struct SilentPlayer : music::SongPlayer {
-    void play(const QString&) override {}
-    void stop() override {}
-    bool isPlaying() const override { return false; }
-};
 
 const QString kUser = QStringLiteral("Leo");
 const QString kPartner = QStringLiteral("Scorpio");
@@ -96,26 +86,30 @@ QString longestTopicText() {
     return longest;
 }
 
+// What the navigator hands an analysis screen each time it becomes active: the user's sign, or
+// the couple. `other` picks a second pair.
+void handOver(personal::frmPersonal& screen, bool other) {
+    screen.showReading(other ? QStringLiteral("Aries") : kUser);
+}
+void handOver(compat::frmLove& screen, bool other) {
+    screen.showCouple(other ? QStringLiteral("Aries") : kUser, other ? QStringLiteral("Aquarius") : kPartner, kGender);
+}
+
 // The first showing of an analysis screen in a fresh process: its window built from the form,
 // its content folder read, its fonts and picture loaded, its texts built, shown and painted.
 // One iteration each, and these run first, while nothing but the font database is warm (as
 // after the splash and the chooser). Single runs: read them as rough figures.
-void firstShowing(benchmark::State& state, const char* screenName) {
-    shell::AppState& app = shell::appState();
-    app.UserSign = kUser;
-    app.PartnerSign = kPartner;
-    app.PartnerGender = kGender;
+template <class Screen>
+void firstShowing(benchmark::State& state) {
     for (auto _ : state) {
-        shell::Screen& screen = shell::Screens::instance().get(QString::fromLatin1(screenName));
-        screen.ensureLoaded();
-        screen.Form_Load();
-        screen.Show();
-        screen.window()->repaint();
+        Screen screen;
+        handOver(screen, false);
+        screen.show();
+        screen.repaint();
     }
-    shell::Screens::instance().get(QString::fromLatin1(screenName)).Hide();
 }
-void BM_FirstShowing_frmPersonal(benchmark::State& state) { firstShowing(state, "frmPersonal"); }
-void BM_FirstShowing_frmLove(benchmark::State& state) { firstShowing(state, "frmLove"); }
+void BM_FirstShowing_frmPersonal(benchmark::State& state) { firstShowing<personal::frmPersonal>(state); }
+void BM_FirstShowing_frmLove(benchmark::State& state) { firstShowing<compat::frmLove>(state); }
 BENCHMARK(BM_FirstShowing_frmPersonal)->Iterations(1)->Repetitions(1);
 BENCHMARK(BM_FirstShowing_frmLove)->Iterations(1)->Repetitions(1);
 
@@ -181,42 +175,34 @@ void BM_PaneShow_LongestTopicText(benchmark::State& state) {
 }
 BENCHMARK(BM_PaneShow_LongestTopicText);
 
-// The real screen, shown once; each iteration is one whole Form_Activate (every text built, the
+// The real screen, shown once; each iteration is one whole activation (every text built, the
 // pane filled), optionally followed by the repaint it causes. "NewPair" alternates between two
 // couples, so every activation shows texts the pane did not show before (the user has been to
 // the main menu or the partner screen); "SamePair" is the return from the About screen.
-void activations(benchmark::State& state, const char* screenName, bool paint, bool alternate) {
-    shell::AppState& app = shell::appState();
-    shell::Screen& screen = shell::Screens::instance().get(QString::fromLatin1(screenName));
-    screen.ensureLoaded();
-    screen.Form_Load();
-    app.UserSign = kUser;
-    app.PartnerSign = kPartner;
-    app.PartnerGender = kGender;
-    screen.Show();
+template <class Screen>
+void activations(benchmark::State& state, bool paint, bool alternate) {
+    Screen screen;
+    handOver(screen, false);
+    screen.show();
     QApplication::processEvents();
     bool other = false;
     for (auto _ : state) {
-        if (alternate) {
+        if (alternate)
             other = !other;
-            app.UserSign = other ? QStringLiteral("Aries") : kUser;
-            app.PartnerSign = other ? QStringLiteral("Aquarius") : kPartner;
-        }
-        screen.Form_Activate();
+        handOver(screen, other);
         if (paint)
-            screen.window()->repaint();
+            screen.repaint();
     }
-    screen.Hide();
 }
 
-void BM_Activation_NewPair_frmPersonal(benchmark::State& state) { activations(state, "frmPersonal", false, true); }
-void BM_Activation_NewPair_frmLove(benchmark::State& state) { activations(state, "frmLove", false, true); }
-void BM_Activation_SamePair_frmPersonal(benchmark::State& state) { activations(state, "frmPersonal", false, false); }
-void BM_Activation_SamePair_frmLove(benchmark::State& state) { activations(state, "frmLove", false, false); }
+void BM_Activation_NewPair_frmPersonal(benchmark::State& state) { activations<personal::frmPersonal>(state, false, true); }
+void BM_Activation_NewPair_frmLove(benchmark::State& state) { activations<compat::frmLove>(state, false, true); }
+void BM_Activation_SamePair_frmPersonal(benchmark::State& state) { activations<personal::frmPersonal>(state, false, false); }
+void BM_Activation_SamePair_frmLove(benchmark::State& state) { activations<compat::frmLove>(state, false, false); }
 void BM_ActivationAndPaint_NewPair_frmPersonal(benchmark::State& state) {
-    activations(state, "frmPersonal", true, true);
+    activations<personal::frmPersonal>(state, true, true);
 }
-void BM_ActivationAndPaint_NewPair_frmLove(benchmark::State& state) { activations(state, "frmLove", true, true); }
+void BM_ActivationAndPaint_NewPair_frmLove(benchmark::State& state) { activations<compat::frmLove>(state, true, true); }
 BENCHMARK(BM_Activation_NewPair_frmPersonal);
 BENCHMARK(BM_Activation_NewPair_frmLove);
 BENCHMARK(BM_Activation_SamePair_frmPersonal);
@@ -269,15 +255,11 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    shell::prepareApplication(app);
-    ProgramServices services;
-    services.player = [] { return std::unique_ptr<music::SongPlayer>(std::make_unique<SilentPlayer>()); };
-    assembleProgram(std::move(services));
+    shell::prepareApplication(app); // the screens are measured on their own, without the music player
     // In the program the splash has drawn text before any analysis screen is built, so the font
     // database is ready by then; make it ready here too.
     benchmark::DoNotOptimize(QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("3.1.0")));
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    shell::Screens::instance().reset();
     return 0;
 }

@@ -207,4 +207,28 @@ bool choosePartner(const QString& gender, const QString& sign) {
     return spinUntil([] { return visible(QStringLiteral("frmLove")); });
 }
 
+bool walkTo(const QString& name) {
+    programWithRecordedMusic();
+    if (name == QLatin1String("frmSplash")) {
+        program().start();
+        return visible(name);
+    }
+    if (name == QLatin1String("frmProcessing")) {
+        program().processing().blockSignals(true);
+        program().processing().show();
+        return true;
+    }
+    if (!reachMainMenu() || name == QLatin1String("frmChoose"))
+        return visible(name);
+    if (!chooseSign(QStringLiteral("Leo")))
+        return false;
+    if (name == QLatin1String("frmAbout"))
+        program().showAbout();
+    else if (name == QLatin1String("frmMoreinfo"))
+        control<QRadioButton>(QStringLiteral("frmPersonal"), QStringLiteral("Option7"))->click();
+    else if (name == QLatin1String("frmLove"))
+        choosePartner(QStringLiteral("She"), QStringLiteral("Scorpio"));
+    return visible(name);
+}
+
 } // namespace drive

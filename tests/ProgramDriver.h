@@ -72,5 +72,9 @@ bool chooseSign(const QString& sign);
 // From the personal analysis: More on love, the partner typed, Proceed, the count run through.
 // Whether the love analysis then shows.
 bool choosePartner(const QString& gender, const QString& sign);
+// A fresh program walked, as a user would, to the screen of that name (the user a Leo, the
+// partner She, a Scorpio; the About box over the personal analysis; the progress screen shown
+// with its count held, or it would give way at once). Whether the screen then shows.
+bool walkTo(const QString& name);
 
 } // namespace drive

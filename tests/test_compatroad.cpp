@@ -1,15 +1,13 @@
 // The compatibility road from the main menu to the five love topics and back, through the
 // screens of the whole program.
+#include "FakeSongPlayer.h"
 #include "ProgramDriver.h"
 #include "compat/LoveMatch.h"
-#include "compat/frmLove.h"
 #include "compat/frmMoreinfo.h"
 #include "compat/frmProcessing.h"
 #include "personal/PersonalContent.h"
 #include "shell/ClickableLabel.h"
 #include "shell/SvgPicture.h"
-#include "shell/TextPane.h"
-#include "shell/frmChoose.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,41 +15,40 @@
 #include <QRadioButton>
 #include <QtTest>
 
-using namespace compat;
 using namespace drive;
-using namespace shell;
 
 namespace {
 
-frmChoose& chooser() { return Screens::instance().get<frmChoose>(); }
-frmMoreinfo& partner() { return Screens::instance().get<frmMoreinfo>(); }
-frmProcessing& processing() { return Screens::instance().get<frmProcessing>(); }
-frmLove& love() { return Screens::instance().get<frmLove>(); }
-Screen& personalScreen() { return screen(QStringLiteral("frmPersonal")); }
-
-// "More on love" on the personal analysis.
-void moreOnLove() {
-    personalScreen().Hide();
-    partner().Form_Load();
-    partner().Show();
+QString partnerBox(const char* name) {
+    return control<QComboBox>("frmMoreinfo", QString::fromLatin1(name))->currentText();
 }
 
-// The partner's details, then Enter; records what the progress screen shows until the hand-over.
+// "More on love" on the personal analysis.
+void moreOnLove() { control<QRadioButton>("frmPersonal", "Option7")->click(); }
+
+// The partner's details, then Enter; records the counts the progress screen shows until the
+// hand-over (the first as it enters, then one a tick).
 void proceedWith(const QString& gender, const QString& sign, QList<int>& shown) {
     shown.clear();
     QObject context;
-    QObject::connect(&processing(), &frmProcessing::percentShown, &context,
-                     [&shown](int count) { shown << count; });
+    auto* percent = control<QLabel>("frmProcessing", "lblPercent");
+    QObject::connect(&program().moreinfo(), &compat::frmMoreinfo::proceed, &context,
+                     [&shown, percent] { shown << percent->text().toInt(); });
+    QObject::connect(&program().processing(), &compat::frmProcessing::tick, &context, [&shown, percent] {
+        if (visible("frmProcessing"))
+            shown << percent->text().toInt();
+    });
     typeInto(control<QComboBox>("frmMoreinfo", "cboGender"), gender);
     typeInto(control<QComboBox>("frmMoreinfo", "cboHoro"), sign);
     QTest::keyClick(control<QComboBox>("frmMoreinfo", "cboHoro"), Qt::Key_Return);
-    QTRY_VERIFY(Screens::instance().existing(QStringLiteral("frmLove")) && love().isVisible());
+    QTRY_VERIFY(visible("frmLove"));
     QTest::qWait(30); // no tick after the hand-over
 }
 
 void checkPartnerScreenFresh() {
-    QCOMPARE(control<QComboBox>("frmMoreinfo", "cboGender")->currentText(), QStringLiteral("He"));
-    QCOMPARE(control<QComboBox>("frmMoreinfo", "cboHoro")->currentText(), QStringLiteral("Aries"));
+    QVERIFY(visible("frmMoreinfo"));
+    QCOMPARE(partnerBox("cboGender"), QStringLiteral("He"));
+    QCOMPARE(partnerBox("cboHoro"), QStringLiteral("Aries"));
     QCOMPARE(control<QLabel>("frmMoreinfo", "lblDate")->text(), QStringLiteral("Mac 21 - Apr 19"));
     QCOMPARE(control<QComboBox>("frmMoreinfo", "cboGender")->count(), 2);
     QCOMPARE(control<QComboBox>("frmMoreinfo", "cboHoro")->count(), 12);
@@ -64,9 +61,9 @@ class TestCompatRoad : public QObject {
 private slots:
     void init() { // the whole program, with the music recorded rather than played
         programWithRecordedMusic();
-        chooser().Show();
+        QVERIFY(reachMainMenu());
     }
-    void cleanupTestCase() { freshProgram(); setMessageSink({}); }
+    void cleanupTestCase() { freshWholeProgram(); }
 
     void theWholeRoadAndBack() {
         QList<int> shown;
@@ -78,98 +75,87 @@ private slots:
         typeInto(control<QComboBox>("frmMoreinfo", "cboGender"), QStringLiteral("she"));
         control<QPushButton>("frmMoreinfo", "Command1")->click();
         QCOMPARE(messages().size(), 1);
-        QVERIFY(partner().isVisible());
-        QVERIFY(!Screens::instance().existing(QStringLiteral("frmProcessing")));
+        QCOMPARE(visibleScreens(), QStringList{"frmMoreinfo"});
 
         proceedWith(QStringLiteral("She"), QStringLiteral("Aquarius"), shown);
-        QCOMPARE(shown, progressCounts());
-        QVERIFY(!partner().isVisible());
-        QVERIFY(!processing().isVisible());
-        QVERIFY(!processing().tmrPercent().isActive());
-        QCOMPARE(appState().ProgressCount, qint16(101));
-        QCOMPARE(Screens::instance().activeScreen(), &love());
+        QCOMPARE(shown, progressCounts().mid(1)); // 0 as it enters, then 1 to 100
+        QCOMPARE(visibleScreens(), QStringList{"frmLove"});
+        QVERIFY(!program().processing().tmrPercent().isActive());
+        QCOMPARE(program().activeScreen(), &screen("frmLove"));
         QCOMPARE(control<QLabel>("frmLove", "lblPartHoro")->text(), QStringLiteral("Aquarius ..."));
         QVERIFY(control<QRadioButton>("frmLove", "Option1")->isChecked());
-        QCOMPARE(shownLoveTopics(),
-                 loveTopics(QStringLiteral("Aries"), QStringLiteral("Aquarius"), QStringLiteral("She")));
+        QCOMPARE(shownLoveTopics(), loveTopics(QStringLiteral("Aries"), QStringLiteral("Aquarius"), QStringLiteral("She")));
 
         // Main Menu, another sign, another partner: a second run from 0 and the new pair.
-        QTest::mouseClick(control<ClickableLabel>("frmLove", "Label10"), Qt::LeftButton);
-        QVERIFY(chooser().isVisible());
-        QVERIFY(!love().isVisible());
+        QTest::mouseClick(control<shell::ClickableLabel>("frmLove", "Label10"), Qt::LeftButton);
+        QCOMPARE(visibleScreens(), QStringList{"frmChoose"});
         QCOMPARE(control<QComboBox>("frmChoose", "cboHoro")->currentText(), QStringLiteral("Aries"));
         QVERIFY(chooseSign(QStringLiteral("Leo")));
         moreOnLove();
         checkPartnerScreenFresh();
-        QCOMPARE(processing().percentLabel(), QStringLiteral("100")); // as the last run left it
+        QCOMPARE(control<QLabel>("frmProcessing", "lblPercent")->text(), QStringLiteral("100")); // kept from the last run
         proceedWith(QStringLiteral("He"), QStringLiteral("Scorpio"), shown);
-        QCOMPARE(shown, progressCounts());
+        QCOMPARE(shown, progressCounts().mid(1)); // 0 as it enters, then 1 to 100
         QCOMPARE(control<QLabel>("frmLove", "lblPartHoro")->text(), QStringLiteral("Scorpio ..."));
         QVERIFY(control<QRadioButton>("frmLove", "Option1")->isChecked());
-        QCOMPARE(shownLoveTopics(),
-                 loveTopics(QStringLiteral("Leo"), QStringLiteral("Scorpio"), QStringLiteral("He")));
+        QCOMPARE(shownLoveTopics(), loveTopics(QStringLiteral("Leo"), QStringLiteral("Scorpio"), QStringLiteral("He")));
 
         // Personal Analysis, then the partner screen again: reset, and Esc goes back untouched.
         control<QPushButton>("frmLove", "Command6")->click();
-        QVERIFY(personalScreen().isVisible());
+        QVERIFY(visible("frmPersonal"));
         moreOnLove();
         checkPartnerScreenFresh();
-        QVERIFY(QTest::qWaitForWindowActive(partner().window()));
+        QVERIFY(QTest::qWaitForWindowActive(&screen("frmMoreinfo")));
         QTest::keyClick(control<QComboBox>("frmMoreinfo", "cboHoro"), Qt::Key_Escape);
-        QTRY_VERIFY(personalScreen().isVisible());
-        QCOMPARE(appState().PartnerSign, QStringLiteral("Scorpio"));
-        QCOMPARE(appState().PartnerGender, QStringLiteral("He"));
+        QTRY_VERIFY(visible("frmPersonal"));
 
-        // A third run from the personal screen, then Exit by its label.
+        // A third run from the personal screen: the pair is the new one; then Exit by its label.
         moreOnLove();
         proceedWith(QStringLiteral("She"), QStringLiteral("Leo"), shown);
-        QCOMPARE(shown, progressCounts());
-        QCOMPARE(shownLoveTopics(),
-                 loveTopics(QStringLiteral("Leo"), QStringLiteral("Leo"), QStringLiteral("She")));
-        QCOMPARE(programEndLog().ends, 0);
-        QTest::mouseClick(control<ClickableLabel>("frmLove", "Label9"), Qt::LeftButton);
-        QCOMPARE(programEndLog().ends, 1);
+        QCOMPARE(shown, progressCounts().mid(1)); // 0 as it enters, then 1 to 100
+        QCOMPARE(shownLoveTopics(), loveTopics(QStringLiteral("Leo"), QStringLiteral("Leo"), QStringLiteral("She")));
+        QCOMPARE(ends(), 0);
+        QVERIFY(recordedMusic().isPlaying());
+        QTest::mouseClick(control<shell::ClickableLabel>("frmLove", "Label9"), Qt::LeftButton);
+        QVERIFY(!recordedMusic().isPlaying());
+        QCOMPARE(ends(), 1);
     }
 
     // The same road with the About box left open over the screens all the way, then closed over
     // the love screen.
     void withTheAboutBoxOpen() {
-        auto& screens = Screens::instance();
         QList<int> shown;
         QVERIFY(chooseSign(QStringLiteral("Virgo")));
-        QVERIFY(QTest::qWaitForWindowActive(personalScreen().window()));
+        QVERIFY(QTest::qWaitForWindowActive(&screen("frmPersonal")));
         control<QPushButton>("frmPersonal", "Command8")->click();
-        Screen& about = screens.get(QStringLiteral("frmAbout"));
-        QVERIFY(about.isVisible());
+        QVERIFY(visible("frmAbout"));
 
-        auto* moreOnLove = control<QRadioButton>("frmPersonal", "Option7");
-        QTest::mouseClick(moreOnLove, Qt::LeftButton, {}, QPoint(10, moreOnLove->height() / 2));
-        QVERIFY(!personalScreen().isVisible());
-        QVERIFY(partner().isVisible());
-        checkPartnerScreenFresh(); // loaded and reset at once: still two and twelve entries
-        QVERIFY(QTest::qWaitForWindowActive(partner().window()));
+        auto* option = control<QRadioButton>("frmPersonal", "Option7");
+        QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(10, option->height() / 2));
+        QVERIFY(!visible("frmPersonal"));
+        checkPartnerScreenFresh(); // made and reset at once: still two and twelve entries
+        QVERIFY(QTest::qWaitForWindowActive(&screen("frmMoreinfo")));
         proceedWith(QStringLiteral("She"), QStringLiteral("Pisces"), shown);
-        QCOMPARE(shown, progressCounts());
-        QVERIFY(about.isVisible());
+        QCOMPARE(shown, progressCounts().mid(1)); // 0 as it enters, then 1 to 100
+        QVERIFY(visible("frmAbout"));
 
-        const QString loveMatch = *BuildLoveMatchText(QStringLiteral("Virgo"), QStringLiteral("Pisces"));
+        const QString loveMatch = compat::BuildLoveMatchText(QStringLiteral("Virgo"), QStringLiteral("Pisces")).value();
         control<QRadioButton>("frmLove", "Option4")->click();
-        screens.get(QStringLiteral("frmAbout")).Show();
-        QVERIFY(QTest::qWaitForWindowActive(about.window()));
+        program().showAbout();
+        QVERIFY(QTest::qWaitForWindowActive(&screen("frmAbout")));
         QTest::mouseClick(control<QPushButton>("frmAbout", "cmdOK"), Qt::LeftButton);
-        QVERIFY(!about.isLoaded());
-        QCOMPARE(screens.activeScreen(), &love());
+        QVERIFY(!program().aboutIsOpen());
+        QCOMPARE(program().activeScreen(), &screen("frmLove"));
         QVERIFY(control<QRadioButton>("frmLove", "Option1")->isChecked());
-        QCOMPARE(control<TextPane>("frmLove", "txtContent")->text(), loveMatch);
+        QCOMPARE(paneText(screen("frmLove")), loveMatch);
 
-        QTest::mouseClick(control<ClickableLabel>("frmLove", "Label6"), Qt::LeftButton);
-        QVERIFY(!love().isVisible());
-        QCOMPARE(screens.activeScreen(), &personalScreen());
+        QTest::mouseClick(control<shell::ClickableLabel>("frmLove", "Label6"), Qt::LeftButton);
+        QCOMPARE(visibleScreens(), QStringList{"frmPersonal"});
+        QCOMPARE(program().activeScreen(), &screen("frmPersonal"));
         QVERIFY(control<QRadioButton>("frmPersonal", "Option1")->isChecked());
-        QVERIFY(control<SvgPicture>("frmPersonal", "Image6")->isVisible());
-        QCOMPARE(control<TextPane>("frmPersonal", "txtContent")->text(),
-                 personal::BuildIntroductionText(QStringLiteral("Virgo")).value());
-        QCOMPARE(programEndLog().ends, 0);
+        QVERIFY(control<shell::SvgPicture>("frmPersonal", "Image6")->isVisible());
+        QCOMPARE(paneText(screen("frmPersonal")), personal::BuildIntroductionText(QStringLiteral("Virgo")).value());
+        QCOMPARE(ends(), 0);
     }
 };
 

@@ -107,7 +107,7 @@ void oneProgram(int last) {
 
 // The program started and walked to `screen` (the chooser, the personal analysis or the partner
 // details), that screen active.
-QWidget& walkTo(const QString& screen) {
+QWidget& walkFreshProgramTo(const QString& screen) {
     startFreshProgram(1);
     [&] { QVERIFY(spinUntil([] { return drive::program().choose().isVisible(); })); }();
     if (screen != QLatin1String("frmChoose")) {
@@ -214,7 +214,7 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(QString, clicked);
         QFETCH(QString, shown);
-        QWidget& start = walkTo(screen);
+        QWidget& start = walkFreshProgramTo(screen);
         if (QTest::currentTestFailed())
             return;
         const ProgramState before = drive::program().state();
@@ -250,7 +250,7 @@ private slots:
         QFETCH(QString, screen);
         QFETCH(int, key);
         QFETCH(int, modifiers);
-        QWidget& walked = walkTo(screen);
+        QWidget& walked = walkFreshProgramTo(screen);
         if (QTest::currentTestFailed())
             return;
         auto* box = walked.findChild<QComboBox*>(QStringLiteral("cboHoro"));

@@ -3,7 +3,6 @@
 // the analysis texts stay as they are.
 #include "ProgramDriver.h"
 #include "personal/PersonalContent.h"
-#include "shell/TextPane.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -12,7 +11,6 @@
 #include <QtTest>
 
 using namespace drive;
-using namespace shell;
 
 namespace {
 
@@ -35,16 +33,14 @@ class TestTranslation : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QCoreApplication::installTranslator(&m_marking); }
-    void init() { programWithRecordedMusic(); }
     void cleanupTestCase() {
         QCoreApplication::removeTranslator(&m_marking);
-        freshProgram();
+        freshWholeProgram();
     }
 
     void chooserAndPersonal() {
-        screen("frmChoose").Show();
-        QCOMPARE(screen("frmChoose").window()->windowTitle(),
-                 QStringLiteral("[Zelvoria - Version 3.1.0]"));
+        QVERIFY(walkTo(QStringLiteral("frmChoose")));
+        QCOMPARE(screen("frmChoose").windowTitle(), QStringLiteral("[Zelvoria - Version " ZELVORIA_VERSION "]"));
         QCOMPARE(control<QPushButton>("frmChoose", "Command1")->text(),
                  QStringLiteral("[&Proceed]"));
 
@@ -63,8 +59,8 @@ private slots:
         QCOMPARE(sign->itemText(4), QStringLiteral("Leo"));
         sign->setEditText(QStringLiteral("Leo"));
         control<QPushButton>("frmChoose", "Command1")->click();
-        QVERIFY(screen("frmPersonal").isVisible());
-        QCOMPARE(control<TextPane>("frmPersonal", "txtContent")->text(),
+        QVERIFY(visible("frmPersonal"));
+        QCOMPARE(paneText(screen("frmPersonal")),
                  personal::BuildIntroductionText(QStringLiteral("Leo")).value());
         QCOMPARE(control("frmPersonal", "Command10")->accessibleName(),
                  QStringLiteral("[Main Menu]"));
@@ -73,19 +69,18 @@ private slots:
     }
 
     void partnerLoveAndAbout() {
-        appState().UserSign = QStringLiteral("Leo");
-        appState().PartnerSign = QStringLiteral("Scorpio");
-        appState().PartnerGender = QStringLiteral("He");
-        screen("frmMoreinfo").Show();
+        QVERIFY(walkTo(QStringLiteral("frmMoreinfo")));
         control<QComboBox>("frmMoreinfo", "cboGender")->setEditText(QStringLiteral("he"));
         control<QPushButton>("frmMoreinfo", "Command1")->click();
         QCOMPARE(messages().size(), 1);
         QCOMPARE(
             messages().first().text,
             QStringLiteral("[Please input correct data before clicking the \"Proceed\" button.]"));
-        screen("frmMoreinfo").Hide();
 
-        screen("frmLove").Show();
+        typeInto(control<QComboBox>("frmMoreinfo", "cboGender"), QStringLiteral("He"));
+        typeInto(control<QComboBox>("frmMoreinfo", "cboHoro"), QStringLiteral("Scorpio"));
+        control<QPushButton>("frmMoreinfo", "Command1")->click();
+        QVERIFY(spinUntil([] { return visible(QStringLiteral("frmLove")); }));
         QCOMPARE(control<QLabel>("frmLove", "lblPartHoro")->text(),
                  QStringLiteral("[Scorpio ...]"));
         QCOMPARE(m_marking.contexts.value(QStringLiteral("%1 ...")), QStringLiteral("frmLove"));
@@ -94,9 +89,8 @@ private slots:
                  QStringLiteral("frmMoreinfo"));
         QCOMPARE(control<QLabel>("frmLove", "Label11")->text(),
                  QStringLiteral("[In Love With A ]"));
-        screen("frmAbout").Show();
-        QCOMPARE(control<QLabel>("frmAbout", "lblVersion")->text(),
-                 QStringLiteral("[Version 3.1.0]"));
+        program().showAbout();
+        QCOMPARE(control<QLabel>("frmAbout", "lblVersion")->text(), QStringLiteral("[Version " ZELVORIA_VERSION "]"));
         QCOMPARE(m_marking.contexts.value(QStringLiteral("Version %1")),
                  QStringLiteral("frmAbout"));
     }
