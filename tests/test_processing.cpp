@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(w->minimumSize(), w->maximumSize());
         QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
         QCOMPARE(control<QLabel>("Label2")->text(), QStringLiteral("%  Complete"));
-        QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("plese wait..."));
+        QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("please wait..."));
         QCOMPARE(control<QProgressBar>("ProgressBar1")->minimum(), 0);
         QCOMPARE(control<QProgressBar>("ProgressBar1")->maximum(), 100);
         // The bar lies above the number, the number ends where "%  Complete" begins.
