@@ -4,6 +4,7 @@
 
 #include "compat/LoveMatch.h"
 #include "compat/SignGuides.h"
+#include "report/ReportCommands.h"
 #include "shell/Accessibility.h"
 #include "shell/AppState.h"
 #include "shell/ExitProgram.h"
@@ -45,6 +46,10 @@ void frmLove::connectHandlers() {
     connect(ui->Label8, &shell::ClickableLabel::clicked, this, &frmLove::Label8_Click);
     connect(ui->Label9, &shell::ClickableLabel::clicked, this, &frmLove::Label9_Click);
     connect(ui->Label10, &shell::ClickableLabel::clicked, this, &frmLove::Label10_Click);
+    report::attachReportCommands(*window(), *ui->cmdKeep, *ui->txtContent, [] {
+        const shell::AppState& state = shell::appState();
+        return report::coupleReport(state.UserSign, state.PartnerSign, state.PartnerGender);
+    });
 }
 
 void frmLove::Form_Load() {

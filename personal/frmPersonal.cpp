@@ -3,6 +3,7 @@
 #include "ui_frmPersonal.h"
 
 #include "personal/PersonalContent.h"
+#include "report/ReportCommands.h"
 #include "shell/Accessibility.h"
 #include "shell/AppState.h"
 #include "shell/ExitProgram.h"
@@ -46,6 +47,9 @@ void frmPersonal::connectHandlers() {
     connect(ui->Label8, &shell::ClickableLabel::clicked, this, &frmPersonal::Label8_Click);
     connect(ui->Command9, &QPushButton::clicked, this, &frmPersonal::Command9_Click);
     connect(ui->Label9, &shell::ClickableLabel::clicked, this, &frmPersonal::Label9_Click);
+    report::attachReportCommands(*window(), *ui->cmdKeep, *ui->txtContent, [] {
+        return report::personalReport(shell::appState().UserSign);
+    });
 }
 
 void frmPersonal::Form_Load() {

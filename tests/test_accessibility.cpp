@@ -290,11 +290,11 @@ private slots:
         QTest::newRow("chooser") << "frmChoose"
                                  << QStringList{"cboHoro", "chkMusic", "Command1", "Command2"};
         QTest::newRow("personal") << "frmPersonal"
-                                  << QStringList{"Option1", "txtContent", "Command10", "Command8",
-                                                 "Command9"};
+                                  << QStringList{"Option1", "txtContent", "cmdKeep", "Command10",
+                                                 "Command8", "Command9"};
         QTest::newRow("partner") << "frmMoreinfo"
                                  << QStringList{"Command1", "Command2", "cboHoro", "cboGender"};
-        QTest::newRow("love") << "frmLove" << QStringList{"txtContent", "Option1",   "Command8",
+        QTest::newRow("love") << "frmLove" << QStringList{"txtContent", "cmdKeep", "Option1", "Command8",
                                                           "Command9",   "Command10", "Command6"};
         QTest::newRow("about") << "frmAbout" << QStringList{"cmdOK", "cmdSysInfo"};
     }
