@@ -6,6 +6,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QTextDocument>
+#include <QTextFrame>
 
 namespace report {
 
@@ -22,10 +23,18 @@ bool paintPages(QTextDocument& document, QPagedPaintDevice& device) {
     // The painter's origin is the top left of the printable area.
     const int dpi = device.logicalDpiY();
     const QRectF area(QPointF(0, 0), device.pageLayout().paintRectPixels(dpi).size());
-    const qreal footer = dpi * 0.4; // room for the page number: 1 cm
+    // Room for the page number: 1 cm, in the document's units (pixels at 96 dpi, which the
+    // layout scales to the device) and on the device.
+    constexpr qreal footerUnits = 38;
+    const qreal footer = footerUnits * dpi / 96.0;
     document.documentLayout()->setPaintDevice(&device);
-    document.setPageSize(QSizeF(area.width(), area.height() - footer));
-    const qreal pageHeight = document.pageSize().height();
+    // Each page keeps room for its number at the bottom, as the root frame's bottom margin.
+    QTextFrameFormat frame = document.rootFrame()->frameFormat();
+    frame.setMargin(0);
+    frame.setBottomMargin(footerUnits);
+    document.rootFrame()->setFrameFormat(frame);
+    document.setPageSize(area.size());
+    const qreal pageHeight = area.height();
 
     QFont numberFont = document.defaultFont();
     numberFont.setPointSizeF(9);
@@ -36,8 +45,11 @@ bool paintPages(QTextDocument& document, QPagedPaintDevice& device) {
         painter.save();
         painter.translate(0, -page * pageHeight);
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(0, page * pageHeight, area.width(), pageHeight);
-        painter.setClipRect(context.clip);
+        // The layout draws every line that touches the clip, so the one starting right at the
+        // next page's top must not touch it.
+        const QRectF pageArea(0, page * pageHeight, area.width(), pageHeight);
+        context.clip = pageArea.adjusted(0, 1, 0, -1);
+        painter.setClipRect(pageArea);
         document.documentLayout()->draw(&painter, context);
         painter.restore();
         painter.setFont(numberFont);

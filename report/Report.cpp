@@ -94,7 +94,6 @@ public:
     // the line's name.
     void table(const QStringList& columns, const QList<QStringList>& rows) {
         QTextTableFormat format;
-        format.setHeaderRowCount(1);
         format.setCellPadding(3);
         format.setCellSpacing(0);
         format.setBorder(0.5);
@@ -276,8 +275,9 @@ std::optional<Report> personalReport(const QString& sign) {
 
 std::unique_ptr<QTextDocument> makeDocument(const Report& report) {
     auto document = std::make_unique<QTextDocument>();
-    drawPicturesAsVectors(*document);
+    // Composed before it has a layout: a layout would follow every insertion.
     report.compose(*document);
+    drawPicturesAsVectors(*document);
     return document;
 }
 

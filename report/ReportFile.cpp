@@ -3,6 +3,7 @@
 #include "report/Paper.h"
 #include "shell/Version.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPdfWriter>
@@ -116,9 +117,11 @@ std::optional<QString> saveReport(const Report& report, const QString& path, For
         written = writePdf(report, file);
         break;
     case Format::OpenDocument: {
+        // The OpenDocument writer closes its device when done, which a QSaveFile must not be.
         const auto document = makeDocument(report);
-        QTextDocumentWriter writer(&file, "ODF");
-        written = writer.write(document.get());
+        QBuffer zipped;
+        QTextDocumentWriter writer(&zipped, "ODF");
+        written = writer.write(document.get()) && file.write(zipped.data()) == zipped.size();
         break;
     }
     case Format::Text:
