@@ -62,7 +62,10 @@ void save(QWidget& window, const Report& report, Format proposed) {
         dialog.setDefaultSuffix(extensionOf(format));
     };
     chooseFilter(proposed);
-    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    // The documents folder may not have been made yet.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(documents);
+    dialog.setDirectory(documents);
     dialog.selectFile(report.title + QLatin1Char('.') + extensionOf(proposed));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& name) {
         const Format format = filterFormat(name);

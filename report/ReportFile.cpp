@@ -38,7 +38,7 @@ QByteArray xmpMetadata(const Report& report, const QString& creator) {
         .toUtf8();
 }
 
-bool writePdf(const Report& report, QSaveFile& file) {
+bool writePdf(const Report& report, QIODevice& file) {
     const QString creator = QStringLiteral("Zelvoria ") + shell::VersionText();
     QPdfWriter writer(&file);
     writer.setTitle(report.title);
@@ -109,31 +109,33 @@ QString plainText(const QTextDocument& document) {
 
 std::optional<QString> saveReport(const Report& report, const QString& path, Format format) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    bool written = false;
+    // The whole file is made in memory first (the OpenDocument writer closes its device when
+    // done, which a QSaveFile must not be), then written at once: a failed write, such as a
+    // full disk, shows here and not only when the file is committed.
+    QBuffer made;
+    made.open(QIODevice::WriteOnly);
+    bool composed = false;
     switch (format) {
     case Format::Pdf:
-        written = writePdf(report, file);
+        composed = writePdf(report, made);
         break;
     case Format::OpenDocument: {
-        // The OpenDocument writer closes its device when done, which a QSaveFile must not be.
         const auto document = makeDocument(report);
-        QBuffer zipped;
-        QTextDocumentWriter writer(&zipped, "ODF");
-        written = writer.write(document.get()) && file.write(zipped.data()) == zipped.size();
+        composed = QTextDocumentWriter(&made, "ODF").write(document.get());
         break;
     }
     case Format::Text:
-        written = file.write(plainText(*makeDocument(report)).toUtf8()) >= 0;
+        composed = made.write(plainText(*makeDocument(report)).toUtf8()) >= 0;
         break;
     }
-    // A write that failed on the way (a full disk) shows in the file's error.
-    if (!written || file.error() != QFileDevice::NoError) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QCoreApplication::translate("report::ReportFile",
-                                                                 "The report could not be set.");
+    if (!composed) {
+        file.cancelWriting();
+        return QCoreApplication::translate("report::ReportFile", "The report could not be set.");
+    }
+    if (file.write(made.data()) != made.data().size() || !file.flush()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
         return reason;
     }
