@@ -97,8 +97,7 @@ void print(QWidget& window, const Report& report) {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(report.title);
-    printer.setCreator(QApplication::applicationName());
+    preparePrinter(printer, report);
     QPrintPreviewDialog preview(&printer, &window);
     bool failed = false;
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,

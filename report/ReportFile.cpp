@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QTextDocument>
 #include <QTextDocumentWriter>
@@ -99,6 +100,12 @@ QString extensionOf(Format format) {
 bool paintReport(const Report& report, QPagedPaintDevice& device) {
     const auto document = makeDocument(report);
     return paintPages(*document, device);
+}
+
+void preparePrinter(QPrinter& printer, const Report& report) {
+    printer.setDocName(report.title);
+    printer.setCreator(QStringLiteral("Zelvoria ") + shell::VersionText());
+    printer.setPageMargins(localePageLayout().margins(), QPageLayout::Millimeter);
 }
 
 QString plainText(const QTextDocument& document) {

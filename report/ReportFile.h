@@ -8,6 +8,7 @@
 #include <optional>
 
 class QPagedPaintDevice;
+class QPrinter;
 class QTextDocument;
 
 namespace report {
@@ -23,6 +24,9 @@ std::optional<QString> saveReport(const Report& report, const QString& path, For
 
 // Sets the report on the device's pages (a printer, a PDF writer). False if it could not.
 bool paintReport(const Report& report, QPagedPaintDevice& device);
+
+// A printer keeps its paper size; the report gets the PDF's margins and its title as the job's.
+void preparePrinter(QPrinter& printer, const Report& report);
 
 // Headings and paragraphs one a line with a blank line after each, a table's cells separated
 // by tabs, pictures left out.
