@@ -379,6 +379,8 @@ private slots:
         QTRY_VERIFY(isActive("frmPersonal"));
         press(Qt::Key_Tab);
         press(Qt::Key_Tab);
+        QCOMPARE(focusedName(), QStringLiteral("cmdKeep"));
+        press(Qt::Key_Tab);
         QCOMPARE(focusedName(), QStringLiteral("Command10"));
         press(Qt::Key_Return);
         QTRY_VERIFY(isActive("frmChoose"));

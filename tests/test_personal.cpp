@@ -296,7 +296,7 @@ private slots:
 
     void tabOrder() {
         proceedWith(QStringLiteral("Leo"));
-        const QStringList chain{"txtContent", "Command10", "Command8", "Command9"};
+        const QStringList chain{"txtContent", "cmdKeep", "Command10", "Command8", "Command9"};
         control<QWidget>(chain[0])->setFocus();
         for (qsizetype i = 1; i < chain.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
