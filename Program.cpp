@@ -6,6 +6,7 @@
 #include "compat/frmProcessing.h"
 #include "music/FluidPlayer.h"
 #include "personal/frmPersonal.h"
+#include "report/ReportCommands.h"
 #include "shell/ProgramPath.h"
 #include "shell/frmChoose.h"
 #include "shell/frmSplash.h"
@@ -127,6 +128,8 @@ personal::frmPersonal& Program::personal() {
         connect(&personal, &personal::frmPersonal::mainMenu, this, [this] { go(*m_personal, choose()); });
         connect(&personal, &personal::frmPersonal::about, this, &Program::showAbout);
         connect(&personal, &personal::frmPersonal::exitRequested, this, &Program::end);
+        report::attachReportCommands(personal, personal.keepButton(), personal.pane(),
+                                     [this] { return report::personalReport(m_state.userSign); });
     }
     return personal;
 }
@@ -184,6 +187,9 @@ compat::frmLove& Program::love() {
         connect(&love, &compat::frmLove::mainMenu, this, [this] { go(*m_love, choose()); });
         connect(&love, &compat::frmLove::about, this, &Program::showAbout);
         connect(&love, &compat::frmLove::exitRequested, this, &Program::end);
+        report::attachReportCommands(love, love.keepButton(), love.pane(), [this] {
+            return report::coupleReport(m_state.userSign, m_state.partnerSign, m_state.partnerGender);
+        });
     }
     return love;
 }

@@ -18,7 +18,8 @@ constexpr std::array<const char*, 6> kSections{"Intro",    "Dynamics",  "Planets
 
 } // namespace
 
-std::optional<QString> BuildLoveMatchText(const QString& userSign, const QString& partnerSign) {
+std::optional<QStringList> LoveMatchParagraphs(const QString& userSign,
+                                               const QString& partnerSign) {
     const auto user = zodiac::signFromName(userSign);
     const auto partner = zodiac::signFromName(partnerSign);
     if (!user || !partner)
@@ -33,18 +34,25 @@ std::optional<QString> BuildLoveMatchText(const QString& userSign, const QString
                         zodiac::signName(zodiac::signAt(later)) + QLatin1Char('.');
 
     const auto& catalogue = assets::ContentCatalogue::folder(QStringLiteral(":/content/lovematch"));
-    QString text;
-    bool found = false;
+    QStringList paragraphs;
     for (const char* section : kSections) {
-        const auto paragraph = catalogue.entry(key + QLatin1String(section));
-        if (!paragraph)
-            continue;
-        found = true;
-        text += textlayout::FormatParagraph(*paragraph, textlayout::PaneColumns);
+        if (const auto paragraph = catalogue.entry(key + QLatin1String(section)))
+            paragraphs << *paragraph;
+    }
+    if (paragraphs.isEmpty())
+        return std::nullopt;
+    return paragraphs;
+}
+
+std::optional<QString> BuildLoveMatchText(const QString& userSign, const QString& partnerSign) {
+    const auto paragraphs = LoveMatchParagraphs(userSign, partnerSign);
+    if (!paragraphs)
+        return std::nullopt;
+    QString text;
+    for (const QString& paragraph : *paragraphs) {
+        text += textlayout::FormatParagraph(paragraph, textlayout::PaneColumns);
         text += textlayout::BlankLine();
     }
-    if (!found)
-        return std::nullopt;
     return text;
 }
 

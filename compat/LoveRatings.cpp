@@ -12,11 +12,6 @@ namespace compat {
 
 namespace {
 
-struct TraitRatings {
-    const char* trait;
-    std::array<int, zodiac::SignCount> ratings; // Aries .. Pisces; 3 high, 2 medium, 1 low
-};
-
 constexpr std::array<TraitRatings, 9> kRatings{{
     {"Caring", {1, 2, 3, 3, 2, 2, 2, 3, 1, 2, 1, 3}},
     {"Daring", {3, 2, 3, 2, 3, 1, 2, 2, 3, 1, 2, 2}},
@@ -43,7 +38,7 @@ QString ratingsBlock(int firstSign) {
         rule += QStringLiteral("--- ");
     }
     QString rows = header + rule;
-    for (const TraitRatings& trait : kRatings) {
+    for (const TraitRatings& trait : LoveRatings()) {
         QString row = QString::fromLatin1(trait.trait).leftJustified(kTraitColumn);
         for (int place = firstSign; place < firstSign + kSignsPerBlock; ++place)
             row += QString::number(trait.ratings[static_cast<std::size_t>(place)]) +
@@ -56,9 +51,14 @@ QString ratingsBlock(int firstSign) {
 
 } // namespace
 
+static_assert(zodiac::SignCount == 12, "a trait's ratings hold one number per sign");
+
+const std::array<TraitRatings, 9>& LoveRatings() { return kRatings; }
+
+QString LoveRatingsLegend() { return QStringLiteral("3 = High     2 = Medium    1 = Low "); }
+
 QString BuildLoveRatingsText() {
-    const QString legend = QStringLiteral("3 = High     2 = Medium    1 = Low ");
-    return legend + textlayout::BlankLine() + ratingsBlock(0) + textlayout::BlankLine() +
+    return LoveRatingsLegend() + textlayout::BlankLine() + ratingsBlock(0) + textlayout::BlankLine() +
            ratingsBlock(kSignsPerBlock);
 }
 

@@ -4,7 +4,6 @@
 #include "textlayout/FormatParagraph.h"
 #include "zodiac/SignCatalogue.h"
 
-#include <initializer_list>
 
 namespace compat {
 
@@ -27,10 +26,12 @@ std::optional<QString> guideField(const QString& sign, const char* field) {
 
 // Each piece laid out at the pane's width, with one blank row between two pieces and none
 // after the last.
-QString joinPieces(std::initializer_list<QString> pieces) {
+std::optional<QString> joinPieces(const std::optional<QStringList>& pieces) {
+    if (!pieces)
+        return std::nullopt;
     QString text;
     bool first = true;
-    for (const QString& piece : pieces) {
+    for (const QString& piece : *pieces) {
         if (!first)
             text += textlayout::BlankLine();
         first = false;
@@ -41,23 +42,24 @@ QString joinPieces(std::initializer_list<QString> pieces) {
 
 } // namespace
 
-std::optional<QString> BuildDosAndDontsText(const QString& partnerSign) {
+std::optional<QStringList> DosAndDontsParagraphs(const QString& partnerSign) {
     const auto dos = guideField(partnerSign, "Dos");
     const auto donts = guideField(partnerSign, "Donts");
     if (!dos || !donts)
         return std::nullopt;
-    return joinPieces({*dos, *donts});
+    return QStringList{*dos, *donts};
 }
 
-std::optional<QString> BuildDateGuideText(const QString& partnerSign) {
+std::optional<QStringList> DateGuideParagraphs(const QString& partnerSign) {
     const auto insight = guideField(partnerSign, "DateInsight");
     const auto ideas = guideField(partnerSign, "DateIdeas");
     if (!insight || !ideas)
         return std::nullopt;
-    return joinPieces({kDateHeading, *insight, kDateIdeasHeading, *ideas});
+    return QStringList{kDateHeading, *insight, kDateIdeasHeading, *ideas};
 }
 
-std::optional<QString> BuildGiftGuideText(const QString& partnerSign, const QString& partnerGender) {
+std::optional<QStringList> GiftGuideParagraphs(const QString& partnerSign,
+                                               const QString& partnerGender) {
     if (!zodiac::IsGenderWord(partnerGender))
         return std::nullopt;
     const char* listField =
@@ -66,7 +68,23 @@ std::optional<QString> BuildGiftGuideText(const QString& partnerSign, const QStr
     const auto ideas = guideField(partnerSign, listField);
     if (!insight || !ideas)
         return std::nullopt;
-    return joinPieces({kGiftHeading, *insight, kGiftIdeasHeading, *ideas});
+    return QStringList{kGiftHeading, *insight, kGiftIdeasHeading, *ideas};
+}
+
+QStringList GuideHeadings() {
+    return {kDateHeading, kDateIdeasHeading, kGiftHeading, kGiftIdeasHeading};
+}
+
+std::optional<QString> BuildDosAndDontsText(const QString& partnerSign) {
+    return joinPieces(DosAndDontsParagraphs(partnerSign));
+}
+
+std::optional<QString> BuildDateGuideText(const QString& partnerSign) {
+    return joinPieces(DateGuideParagraphs(partnerSign));
+}
+
+std::optional<QString> BuildGiftGuideText(const QString& partnerSign, const QString& partnerGender) {
+    return joinPieces(GiftGuideParagraphs(partnerSign, partnerGender));
 }
 
 } // namespace compat

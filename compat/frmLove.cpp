@@ -39,6 +39,10 @@ frmLove::frmLove() : ScreenWindow(shell::WindowKind::SizableNoMaximize), ui(std:
 
 frmLove::~frmLove() = default;
 
+QToolButton& frmLove::keepButton() const { return *ui->cmdKeep; }
+
+shell::TextPane& frmLove::pane() const { return *ui->txtContent; }
+
 std::array<QRadioButton*, 5> frmLove::topics() const {
     return {ui->Option1, ui->Option2, ui->Option3, ui->Option4, ui->Option5};
 }

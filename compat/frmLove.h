@@ -10,6 +10,11 @@
 #include <memory>
 
 class QRadioButton;
+class QToolButton;
+
+namespace shell {
+class TextPane;
+}
 
 namespace Ui {
 class frmLove;
@@ -25,6 +30,10 @@ public:
 
     // A name that is not exactly a sign's (or a gender word) keeps the texts built from it before.
     void showCouple(const QString& userSign, const QString& partnerSign, const QString& partnerGender);
+
+    // Where the commands that keep the reading go: the Keep control and the pane.
+    QToolButton& keepButton() const;
+    shell::TextPane& pane() const;
 
 signals:
     void personalAnalysis();

@@ -39,6 +39,10 @@ frmPersonal::frmPersonal()
 
 frmPersonal::~frmPersonal() = default;
 
+QToolButton& frmPersonal::keepButton() const { return *ui->cmdKeep; }
+
+shell::TextPane& frmPersonal::pane() const { return *ui->txtContent; }
+
 std::array<QRadioButton*, 6> frmPersonal::topics() const {
     return {ui->Option1, ui->Option2, ui->Option3, ui->Option4, ui->Option5, ui->Option6};
 }

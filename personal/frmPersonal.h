@@ -11,6 +11,11 @@
 #include <memory>
 
 class QRadioButton;
+class QToolButton;
+
+namespace shell {
+class TextPane;
+}
 
 namespace Ui {
 class frmPersonal;
@@ -26,6 +31,10 @@ public:
 
     // A name that is not exactly a sign's keeps the texts built before.
     void showReading(const QString& sign);
+
+    // Where the commands that keep the reading go: the Keep control and the pane.
+    QToolButton& keepButton() const;
+    shell::TextPane& pane() const;
 
 signals:
     void moreOnLove();

@@ -4,11 +4,14 @@
 #include "textlayout/FormatParagraph.h"
 #include "textlayout/PaneRows.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <memory>
 
 namespace shell {
 
@@ -56,6 +59,17 @@ QMimeData* TextPane::createMimeDataFromSelection() const {
     auto* mime = new QMimeData;
     mime->setText(copyText(textCursor().selection().toPlainText()));
     return mime;
+}
+
+void TextPane::contextMenuEvent(QContextMenuEvent* event) {
+    if (m_extraActions.isEmpty()) {
+        QPlainTextEdit::contextMenuEvent(event);
+        return;
+    }
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    menu->addSeparator();
+    menu->addActions(m_extraActions);
+    menu->exec(event->globalPos());
 }
 
 } // namespace shell

@@ -4,7 +4,8 @@
 // into 35-column rows (see PaneRows), so laid-out lines and blank lines show as they are meant.
 // The user can select (mouse, Ctrl+A) and copy (Ctrl+C, Ctrl+Insert, context menu "Copy") what
 // the pane shows: the selected rows joined by line breaks, each row without the spaces that only
-// pad it to the pane's width, so blank rows paste as empty lines.
+// pad it to the pane's width, so blank rows paste as empty lines. Commands a screen adds
+// (setExtraActions) follow Copy and Select All in the context menu.
 
 #include <QPlainTextEdit>
 #include <QStringList>
@@ -25,11 +26,15 @@ public:
     // lose their trailing spaces; everything else stays as shown.
     static QString copyText(const QString& shown);
 
+    void setExtraActions(const QList<QAction*>& actions) { m_extraActions = actions; }
+
 protected:
     QMimeData* createMimeDataFromSelection() const override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QString m_text;
+    QList<QAction*> m_extraActions;
     int m_filledRevision = -1; // the document's revision right after setText filled it
 };
 

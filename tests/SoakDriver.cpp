@@ -21,7 +21,9 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
+#include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPointer>
 #include <QRadioButton>
 #include <QStringList>
@@ -447,6 +449,17 @@ public:
         };
         startProgram();
         m_watchdog = std::thread([this] { watch(); });
+        // The Keep menu, the pane's menu, the save and print dialogs run loops of their own until
+        // the user is done with them: this user dismisses them at once.
+        QTimer dismiss;
+        QObject::connect(&dismiss, &QTimer::timeout, [] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+                menu->close();
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog && !dialog->inherits("sunsign::SignFinderDialog"))
+                dialog->reject();
+        });
+        dismiss.start(20);
         for (int index = 0; index < count && m_failure.isEmpty(); ++index) {
             QElapsedTimer clock;
             clock.start();

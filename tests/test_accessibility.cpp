@@ -243,11 +243,11 @@ private slots:
         QTest::newRow("chooser") << "frmChoose"
                                  << QStringList{"cboHoro", "cmdFindSign", "chkMusic", "Command1", "Command2"};
         QTest::newRow("personal") << "frmPersonal"
-                                  << QStringList{"Option1", "txtContent", "Command10", "Command8",
-                                                 "Command9"};
+                                  << QStringList{"Option1", "txtContent", "cmdKeep", "Command10",
+                                                 "Command8", "Command9"};
         QTest::newRow("partner") << "frmMoreinfo"
                                  << QStringList{"Command1", "Command2", "cboHoro", "cboGender", "cmdFindSign"};
-        QTest::newRow("love") << "frmLove" << QStringList{"txtContent", "Option1",   "Command8",
+        QTest::newRow("love") << "frmLove" << QStringList{"txtContent", "cmdKeep", "Option1", "Command8",
                                                           "Command9",   "Command10", "Command6"};
         QTest::newRow("about") << "frmAbout" << QStringList{"cmdOK", "cmdSysInfo"};
     }
@@ -330,6 +330,8 @@ private slots:
         press(Qt::Key_Space);
         QTRY_VERIFY(isActive("frmPersonal"));
         press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
+        QCOMPARE(focusedName(), QStringLiteral("cmdKeep"));
         press(Qt::Key_Tab);
         QCOMPARE(focusedName(), QStringLiteral("Command10"));
         press(Qt::Key_Return);

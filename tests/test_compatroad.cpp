@@ -49,7 +49,7 @@ void checkPartnerScreenFresh() {
     QVERIFY(visible("frmMoreinfo"));
     QCOMPARE(partnerBox("cboGender"), QStringLiteral("He"));
     QCOMPARE(partnerBox("cboHoro"), QStringLiteral("Aries"));
-    QCOMPARE(control<QLabel>("frmMoreinfo", "lblDate")->text(), QStringLiteral("Mac 21 - Apr 19"));
+    QCOMPARE(control<QLabel>("frmMoreinfo", "lblDate")->text(), QStringLiteral("Mar 21 - Apr 19"));
     QCOMPARE(control<QComboBox>("frmMoreinfo", "cboGender")->count(), 2);
     QCOMPARE(control<QComboBox>("frmMoreinfo", "cboHoro")->count(), 12);
 }

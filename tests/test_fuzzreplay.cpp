@@ -148,13 +148,13 @@ private slots:
         QTest::addColumn<bool>("isGender");
         QTest::addColumn<QString>("range");
         QTest::newRow("small letters taken for a sign")
-            << "aries" << true << false << "Mac 21 - Apr 19";
+            << "aries" << true << false << "Mar 21 - Apr 19";
         QTest::newRow("trailing blank taken for a sign")
             << "Leo " << true << false << "Jul 23 - Aug 22";
         QTest::newRow("a sign refused") << "Pisces" << false << false << "Feb 19 - Mar 20";
         QTest::newRow("capitals taken for a gender") << "SHE" << false << true << "";
         QTest::newRow("a gender refused") << "He" << false << false << "";
-        QTest::newRow("range for no sign") << "Ari" << false << false << "Mac 21 - Apr 19";
+        QTest::newRow("range for no sign") << "Ari" << false << false << "Mar 21 - Apr 19";
         QTest::newRow("no range for a sign") << "Virgo" << true << false << "";
     }
     void signCheckCatches() {

@@ -12,7 +12,7 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("isSign");
         QTest::addColumn<QString>("range");
-        QTest::newRow("Aries") << "Aries" << true << "Mac 21 - Apr 19";
+        QTest::newRow("Aries") << "Aries" << true << "Mar 21 - Apr 19";
         QTest::newRow("Leo") << "Leo" << true << "Jul 23 - Aug 22";
         QTest::newRow("Capricorn spans the year end") << "Capricorn" << true << "Dec 22 - Jan 19";
         QTest::newRow("Pisces") << "Pisces" << true << "Feb 19 - Mar 20";

@@ -5,9 +5,8 @@
 namespace zodiac {
 
 namespace {
-// "Mac" for March is the caption as it has always been printed on the main menu.
 constexpr std::array<SignInfo, SignCount> kSigns{{
-    {Sign::Aries, "Aries", "Mac 21 - Apr 19", "Ari"},
+    {Sign::Aries, "Aries", "Mar 21 - Apr 19", "Ari"},
     {Sign::Taurus, "Taurus", "Apr 20 - May 20", "Tau"},
     {Sign::Gemini, "Gemini", "May 21 - Jun 21", "Gem"},
     {Sign::Cancer, "Cancer", "Jun 22 - Jul 22", "Can"},

@@ -1,0 +1,186 @@
+// Every report, every word: each sign's personal report and each ordered pair's couple's
+// report (with the partner's gender alternating), saved as PDF, OpenDocument text and plain
+// text and read back with pdftotext and odt2txt. Each topic's words, as the screens' builders
+// make them for the pane, stand in the report in the screens' order, one topic after the other
+// and none cut or doubled (words are compared, so line breaks cannot hide a lost paragraph);
+// the first page names the signs; every page carries its number; every font is embedded; the
+// PDF's title and creator are set.
+
+#include "compat/LoveMatch.h"
+#include "compat/SignGuides.h"
+#include "personal/PersonalContent.h"
+#include "report/Paper.h"
+#include "report/Report.h"
+#include "report/ReportFile.h"
+#include "shell/Version.h"
+#include "zodiac/SignCatalogue.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QStringList words(const QString& text) {
+    QStringList all = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    // The pane's grids rule their headers with dashes; paper uses a table.
+    all.removeIf([](const QString& word) { return word.count(QLatin1Char('-')) == word.size(); });
+    // Paper may break a line after the hyphen of a compound ("farmer-" / "god").
+    for (qsizetype i = 0; i + 1 < all.size(); ++i)
+        if (all[i].endsWith(QLatin1Char('-')))
+            all[i] += all.takeAt(i + 1);
+    return all;
+}
+
+// The pane texts of a sign's six topics, in the screen's order.
+QStringList personalTopics(const QString& sign) {
+    return {*personal::BuildIntroductionText(sign), *personal::BuildHouseText(sign),
+            *personal::BuildQualityText(sign),      *personal::BuildPlanetText(sign),
+            *personal::BuildElementText(sign),      personal::BuildRelationshipText()};
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        qWarning("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Each topic's words, one after the other, each from where the one before ended.
+bool holdsInOrder(const QStringList& report, const QStringList& topics, QString& what) {
+    qsizetype from = 0;
+    for (qsizetype t = 0; t < topics.size(); ++t) {
+        const QStringList topic = words(topics[t]);
+        qsizetype at = from;
+        bool found = false;
+        for (; at + topic.size() <= report.size(); ++at) {
+            if (report[at] == topic.first() && report.mid(at, topic.size()) == topic) {
+                found = true;
+                break;
+            }
+        }
+        if (!found) {
+            // Where the longest run of the topic's words breaks off.
+            qsizetype best = 0, bestAt = from;
+            for (qsizetype start = from; start < report.size(); ++start) {
+                qsizetype n = 0;
+                while (n < topic.size() && start + n < report.size() && report[start + n] == topic[n])
+                    ++n;
+                if (n > best)
+                    best = n, bestAt = start;
+            }
+            what = QStringLiteral("topic %1 breaks off after %2 words: report \"%3\", topic \"%4\"")
+                       .arg(t)
+                       .arg(best)
+                       .arg(report.mid(bestAt + best - 3, 8).join(u' '), topic.mid(best - 3, 8).join(u' '));
+            return false;
+        }
+        from = at + topic.size();
+    }
+    return true;
+}
+
+} // namespace
+
+class TestReportContent : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        for (const char* tool : {"pdftotext", "pdffonts", "pdfinfo", "odt2txt"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                QSKIP("needs poppler-utils and odt2txt");
+        QVERIFY(m_folder.isValid());
+    }
+
+    void everyReport_data() {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("partner"); // empty: the personal report
+        QTest::addColumn<QString>("gender");
+        const QStringList signs = zodiac::signNames();
+        for (const QString& sign : signs)
+            QTest::addRow("%s", qPrintable(sign)) << sign << QString() << QString();
+        int n = 0;
+        for (const QString& user : signs)
+            for (const QString& partner : signs)
+                QTest::addRow("%s+%s", qPrintable(user), qPrintable(partner))
+                    << user << partner << (n++ % 2 ? "He" : "She");
+    }
+    void everyReport() {
+        QFETCH(QString, user);
+        QFETCH(QString, partner);
+        QFETCH(QString, gender);
+        const auto made = partner.isEmpty() ? report::personalReport(user)
+                                            : report::coupleReport(user, partner, gender);
+        QVERIFY(made);
+        QStringList topics;
+        if (!partner.isEmpty()) {
+            topics << *compat::BuildLoveMatchText(user, partner)
+                   << *compat::BuildDosAndDontsText(partner) << *compat::BuildDateGuideText(partner)
+                   << *compat::BuildGiftGuideText(partner, gender) << compat::BuildLoveRatingsText();
+        }
+        topics << personalTopics(user);
+        if (!partner.isEmpty() && partner != user)
+            topics << personalTopics(partner);
+
+        const QString base = m_folder.filePath(QStringLiteral("report"));
+        for (const report::Format format :
+             {report::Format::Pdf, report::Format::OpenDocument, report::Format::Text}) {
+            const auto failure = report::saveReport(*made, base + u'.' + report::extensionOf(format), format);
+            QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
+        }
+
+        // The PDF's printable area (Qt draws the line before a page's first, clipped away, in
+        // the margin above); each page ends with its number, which is not part of the reading.
+        const QRect area = report::localePageLayout().paintRect(QPageLayout::Point).toAlignedRect();
+        QStringList pages = run(QStringLiteral("pdftotext"),
+                                {"-layout", "-x", QString::number(area.x()), "-y", QString::number(area.y()),
+                                 "-W", QString::number(area.width()), "-H", QString::number(area.height()),
+                                 base + ".pdf", "-"})
+                                .split(u'\f');
+        if (pages.last().trimmed().isEmpty())
+            pages.removeLast();
+        QVERIFY(pages.size() > 1);
+        QStringList pdfWords;
+        for (qsizetype page = 0; page < pages.size(); ++page) {
+            QStringList onPage = words(pages[page]);
+            QVERIFY(!onPage.isEmpty());
+            QCOMPARE(onPage.takeLast(), QString::number(page + 1));
+            pdfWords << onPage;
+        }
+        const QStringList firstPage = words(pages.first());
+        QVERIFY(firstPage.contains(user));
+        if (!partner.isEmpty())
+            QVERIFY(firstPage.contains(partner));
+
+        QString what;
+        QVERIFY2(holdsInOrder(pdfWords, topics, what), qPrintable("PDF: " + what));
+        QVERIFY2(holdsInOrder(words(run("odt2txt", {"--encoding=UTF-8", base + ".odt"})), topics, what),
+                 qPrintable("ODT: " + what));
+        QFile text(base + ".txt");
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QVERIFY2(holdsInOrder(words(QString::fromUtf8(text.readAll())), topics, what),
+                 qPrintable("text: " + what));
+
+        const QStringList fonts = run("pdffonts", {base + ".pdf"}).split(u'\n', Qt::SkipEmptyParts).mid(2);
+        QVERIFY(!fonts.isEmpty());
+        for (const QString& font : fonts) {
+            const QStringList columns = words(font);
+            QVERIFY2(columns.size() >= 5 && columns[columns.size() - 5] == "yes", qPrintable(font));
+        }
+        const QString info = run("pdfinfo", {base + ".pdf"});
+        QVERIFY2(info.contains(QRegularExpression("^Title: +" + QRegularExpression::escape(made->title) + "$",
+                                                  QRegularExpression::MultilineOption)), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression("^Creator: +Zelvoria " + shell::VersionText() + "$",
+                                                  QRegularExpression::MultilineOption)), qPrintable(info));
+    }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+QTEST_MAIN(TestReportContent)
+#include "test_reportcontent.moc"

@@ -1,0 +1,162 @@
+// Saving a report through the screens' command (Ctrl+S, the save dialog typed into) where it
+// must fail, and where the typed name chooses the format: a failure shows a message naming the
+// file and the reason, leaves a file already there as it was and no partial file beside it; a
+// cancelled dialog writes nothing. The unwritable folder and the full disk are small tmpfs
+// mounts when the test runs as root (root writes anywhere else); the full disk needs root.
+
+#include "ScreenTestSupport.h"
+#include "report/ReportCommands.h"
+#include "shell/TextPane.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <unistd.h>
+
+namespace {
+
+bool mountTmpfs(const QString& folder, const QString& options) {
+    return QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", options, "tmpfs", folder}) == 0;
+}
+
+// Unmounted before the temporary folder it is in goes.
+struct Mount {
+    QString folder;
+    Mount() = default;
+    Mount(const Mount&) = delete;
+    Mount& operator=(const Mount&) = delete;
+    ~Mount() {
+        if (!folder.isEmpty())
+            QProcess::execute(QStringLiteral("umount"), {folder});
+    }
+};
+
+QStringList folderListing(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class TestReportFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void saving_data() {
+        QTest::addColumn<QString>("place");    // unwritable, missing, full, here
+        QTest::addColumn<QString>("typed");    // the name typed into the dialog
+        QTest::addColumn<bool>("existing");    // a file of that name is there before
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QByteArray>("written"); // how the new file starts; empty: must fail
+        QTest::newRow("unwritable folder, file kept") << "unwritable" << "a.pdf" << true << false << QByteArray();
+        QTest::newRow("missing folder") << "missing" << "a.pdf" << false << false << QByteArray();
+        QTest::newRow("full disk, PDF, file kept") << "full" << "a.pdf" << true << false << QByteArray();
+        QTest::newRow("full disk, ODT, file kept") << "full" << "a.odt" << true << false << QByteArray();
+        QTest::newRow("cancelled, file kept") << "here" << "a.pdf" << true << true << QByteArray();
+        QTest::newRow("typed .odt in the PDF dialog") << "here" << "b.odt" << false << false << QByteArray("PK");
+        QTest::newRow("typed .txt replaces a file") << "here" << "c.txt" << true << false << QByteArray("Leo and Scorpio");
+    }
+    void saving() {
+        QFETCH(QString, place);
+        QFETCH(QString, typed);
+        QFETCH(bool, existing);
+        QFETCH(bool, cancel);
+        QFETCH(QByteArray, written);
+        const bool root = geteuid() == 0;
+        if (place == QLatin1String("full") && !root)
+            QSKIP("a full disk is a tmpfs mount, which needs root");
+
+        QTemporaryDir temporary;
+        Mount mount;
+        QString folder = temporary.path();
+        if (place == QLatin1String("missing"))
+            folder += QStringLiteral("/no such folder");
+        if (root && place != QLatin1String("missing") && place != QLatin1String("here")) {
+            if (!mountTmpfs(folder, QStringLiteral("size=16k")))
+                QSKIP("cannot mount a tmpfs here");
+            mount.folder = folder;
+        }
+        const QString path = folder + u'/' + typed;
+        const QByteArray kept("the reading kept last week\n");
+        if (existing) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write(kept);
+        }
+        if (place == QLatin1String("unwritable")) {
+            if (root)
+                QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", folder}), 0);
+            else
+                QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        const QStringList before = folderListing(folder);
+
+        // The love analysis screen's commands, on a window of their own.
+        QWidget window;
+        QToolButton keep(&window);
+        shell::TextPane pane(&window);
+        pane.move(0, 40);
+        report::attachReportCommands(window, keep, pane, [] {
+            return report::coupleReport("Leo", "Scorpio", "She");
+        });
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        recordMessages();
+
+        QString focused, proposed;
+        QTimer dialogHand;
+        connect(&dialogHand, &QTimer::timeout, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            dialogHand.stop();
+            focused = dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString();
+            proposed = dialog->selectedFiles().value(0);
+            if (cancel) {
+                dialog->reject();
+                return;
+            }
+            dialog->setOption(QFileDialog::DontConfirmOverwrite);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        dialogHand.start(20);
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!dialogHand.isActive());
+        QCOMPARE(focused, QStringLiteral("fileNameEdit"));
+        QCOMPARE(proposed, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                               QStringLiteral("/Leo and Scorpio - love analysis.pdf"));
+
+        if (written.isEmpty()) {
+            QCOMPARE(messages().size(), cancel ? 0 : 1);
+            if (!cancel) {
+                const QString text = messages().first().text;
+                QVERIFY2(text.contains(QDir::toNativeSeparators(path)), qPrintable(text));
+                QVERIFY2(text.section(QStringLiteral(": "), 1).trimmed().size() > 3, qPrintable(text));
+            }
+            QCOMPARE(folderListing(folder), before);
+            if (existing) {
+                QFile old(path);
+                QVERIFY(old.open(QIODevice::ReadOnly));
+                QCOMPARE(old.readAll(), kept);
+            }
+        } else {
+            QVERIFY2(messages().isEmpty(), qPrintable(messages().value(0).text));
+            QFile made(path);
+            QVERIFY(made.open(QIODevice::ReadOnly));
+            QVERIFY(made.read(written.size()) == written);
+            QCOMPARE(folderListing(folder), QStringList{typed});
+        }
+    }
+};
+
+QTEST_MAIN(TestReportFiles)
+#include "test_reportfiles.moc"

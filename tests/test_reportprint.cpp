@@ -1,0 +1,144 @@
+// Printing through a real print server: a cupsd of the test's own (configuration, spool, logs
+// and socket in a temporary folder; the machine's CUPS is not touched), a queue on the cups-pdf
+// backend, the couple's report printed through QPrinter to it by name with no dialog, and the
+// job's PDF, where the machine's cups-pdf puts it (the user's ~/PDF), read back with pdfinfo.
+
+#include "report/Report.h"
+#include "report/ReportFile.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+// The server, ended however the test leaves.
+struct PrintServer {
+    QProcess process;
+    PrintServer() = default;
+    PrintServer(const PrintServer&) = delete;
+    PrintServer& operator=(const PrintServer&) = delete;
+    ~PrintServer() {
+        if (process.state() == QProcess::NotRunning)
+            return;
+        process.terminate();
+        if (!process.waitForFinished(5000))
+            process.kill();
+        process.waitForFinished(2000);
+    }
+};
+
+bool writeFile(const QString& path, const QString& text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
+}
+
+QStringList pdfs(const QString& folder) {
+    return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+}
+
+} // namespace
+
+class TestReportPrint : public QObject {
+    Q_OBJECT
+
+private slots:
+    void printsTheCouplesReport() {
+        const QString ppd = QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd");
+        if (QStandardPaths::findExecutable("cupsd", {"/usr/sbin"}).isEmpty() ||
+            !QFile::exists("/usr/lib/cups/backend/cups-pdf") || !QFile::exists(ppd) ||
+            QStandardPaths::findExecutable("pdfinfo").isEmpty())
+            QSKIP("needs the packages cups, printer-driver-cups-pdf and poppler-utils");
+        if (geteuid() != 0)
+            QSKIP("the cups-pdf backend runs only under a print server started as root");
+
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        const QString dir = root.path();
+        for (const char* sub : {"spool", "tmp", "cache", "state", "log"})
+            QVERIFY(QDir(dir).mkpath(QString::fromLatin1(sub)));
+        // The filters run as the lp user and need a temporary folder they can write.
+        QVERIFY(QFile::setPermissions(dir + "/tmp", QFileDevice::Permissions(0x7777)));
+        QVERIFY(QFile::setPermissions(dir, QFileDevice::Permissions(0x7755)));
+        const QString socket = dir + "/cups.sock";
+        QVERIFY(writeFile(dir + "/cupsd.conf",
+                          QStringLiteral("Listen %1\nLogLevel info\nWebInterface No\nBrowsing Off\n"
+                                         "<Location />\n Order allow,deny\n Allow all\n</Location>\n"
+                                         "<Policy default>\n <Limit All>\n  Order allow,deny\n"
+                                         "  Allow all\n </Limit>\n</Policy>\n").arg(socket)));
+        QVERIFY(writeFile(dir + "/cups-files.conf",
+                          QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/tmp\n"
+                                         "CacheDir %1/cache\nStateDir %1/state\n"
+                                         "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
+                                         "AccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
+                                         "PageLog %1/log/page_log\nSystemGroup root\n").arg(dir)));
+        PrintServer server;
+        server.process.setProcessChannelMode(QProcess::ForwardedChannels);
+        server.process.start("/usr/sbin/cupsd", {"-f", "-c", dir + "/cupsd.conf", "-s", dir + "/cups-files.conf"});
+        QVERIFY(server.process.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
+        QCOMPARE(QProcess::execute("/usr/sbin/lpadmin",
+                                   {"-h", socket, "-p", "zpdf", "-E", "-v", "cups-pdf:/", "-P", ppd}),
+                 0);
+        qputenv("CUPS_SERVER", socket.toLocal8Bit());
+        QVERIFY(QPrinterInfo::availablePrinterNames().contains("zpdf"));
+
+        // cups-pdf writes to the Out folder of /etc/cups/cups-pdf.conf: ~/PDF of the job's user.
+        const QString out = QString::fromLocal8Bit(getpwuid(geteuid())->pw_dir) + "/PDF";
+        const QStringList before = pdfs(out);
+        const auto made = report::coupleReport("Leo", "Scorpio", "She");
+        {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setPrinterName("zpdf");
+            QCOMPARE(printer.printerName(), QStringLiteral("zpdf"));
+            report::preparePrinter(printer, *made);
+            QVERIFY(report::paintReport(*made, printer));
+        }
+
+        QString printed;
+        QElapsedTimer waited;
+        waited.start();
+        while (printed.isEmpty() && waited.elapsed() < 60000) {
+            QTest::qWait(250);
+            for (const QString& name : pdfs(out))
+                if (!before.contains(name))
+                    printed = out + u'/' + name;
+        }
+        QVERIFY2(!printed.isEmpty(), "no PDF from cups-pdf within 60 s");
+        // cups-pdf writes the file, then closes it: wait until it reads whole. Its PDF is made
+        // again from PostScript by Ghostscript, whose text no longer maps to letters, so the
+        // pages are compared: as many as the same report saved as PDF, of the same size.
+        const auto pageInfo = [](const QString& pdf) {
+            QProcess reader;
+            reader.start("pdfinfo", {pdf});
+            reader.waitForFinished(30000);
+            QStringList kept;
+            for (const QString& line : QString::fromUtf8(reader.readAllStandardOutput()).split(u'\n'))
+                if (line.startsWith("Pages:") || line.startsWith("Page size:"))
+                    kept << line.simplified();
+            return kept.join(QStringLiteral("; "));
+        };
+        QString got;
+        while (waited.elapsed() < 60000) {
+            got = pageInfo(printed);
+            if (got.contains("Pages:"))
+                break;
+            QTest::qWait(250);
+        }
+        QFile::remove(printed);
+        const QString saved = dir + "/saved.pdf";
+        QVERIFY(!report::saveReport(*made, saved, report::Format::Pdf));
+        qInfo("printed %s: %s", qPrintable(printed), qPrintable(got));
+        QCOMPARE(got, pageInfo(saved));
+    }
+};
+
+QTEST_MAIN(TestReportPrint)
+#include "test_reportprint.moc"
