@@ -1,5 +1,10 @@
 #include "ScreenTestSupport.h"
 
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+#include <vector>
+
 QList<shell::Message>& messages() {
     static QList<shell::Message> list;
     return list;
@@ -8,4 +13,16 @@ QList<shell::Message>& messages() {
 void recordMessages() {
     messages().clear();
     shell::setMessageSink([](QWidget*, const shell::Message& m) { messages() << m; });
+}
+
+void clickSaysOnly(QWidget& window, const QString& control, const QByteArray& expected,
+                   std::initializer_list<const char*> watched) {
+    std::vector<std::unique_ptr<QSignalSpy>> spies;
+    for (const char* each : watched)
+        spies.push_back(std::make_unique<QSignalSpy>(&window, each));
+    QWidget* target = window.findChild<QWidget*>(control);
+    QVERIFY(target);
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
+    for (const auto& spy : spies)
+        QCOMPARE(spy->count(), spy->signal() == expected.mid(1) ? 1 : 0);
 }
