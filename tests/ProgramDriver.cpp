@@ -204,6 +204,9 @@ bool choosePartner(const QString& gender, const QString& sign) {
     typeInto(control<QComboBox>(QStringLiteral("frmMoreinfo"), QStringLiteral("cboGender")), gender);
     typeInto(control<QComboBox>(QStringLiteral("frmMoreinfo"), QStringLiteral("cboHoro")), sign);
     control<QPushButton>(QStringLiteral("frmMoreinfo"), QStringLiteral("Command1"))->click();
+    // The count ticked through at once rather than on its timer.
+    for (int tick = 0; tick < 200 && visible(QStringLiteral("frmProcessing")); ++tick)
+        emit program().processing().tick();
     return spinUntil([] { return visible(QStringLiteral("frmLove")); });
 }
 
