@@ -75,7 +75,9 @@ void save(QWidget& window, const Report& report, Format proposed) {
         const QString base = chosen.isEmpty() ? report.title : QFileInfo(chosen.first()).completeBaseName();
         dialog.selectFile(base + QLatin1Char('.') + extensionOf(format));
     });
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    window.activateWindow(); // back on the reading, also where no window manager hands it back
+    if (!accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().first();
     const Format format = formatOfName(path).value_or(filterFormat(dialog.selectedNameFilter()));
@@ -106,6 +108,7 @@ void print(QWidget& window, const Report& report) {
                          failed = !paintReport(report, *target);
                      });
     preview.exec();
+    window.activateWindow();
     if (failed)
         shell::MsgBox(&window, warning(tr("The reading could not be printed on \"%1\".")
                                            .arg(printer.printerName())));
