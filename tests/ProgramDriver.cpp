@@ -162,6 +162,8 @@ void settle() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+    // What those events let go of (a closed About box, say) goes too.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // QTRY_* and QTest::qWait would look only every few milliseconds and sleep in between.
