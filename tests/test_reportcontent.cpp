@@ -14,8 +14,8 @@
 #include "report/ReportFile.h"
 #include "shell/Version.h"
 #include "zodiac/SignCatalogue.h"
+#include "PdfWords.h"
 
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -23,30 +23,13 @@
 
 namespace {
 
-QStringList words(const QString& text) {
-    QStringList all = text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-    // The pane's grids rule their headers with dashes; paper uses a table.
-    all.removeIf([](const QString& word) { return word.count(QLatin1Char('-')) == word.size(); });
-    // Paper may break a line after the hyphen of a compound ("farmer-" / "god").
-    for (qsizetype i = 0; i + 1 < all.size(); ++i)
-        if (all[i].endsWith(QLatin1Char('-')))
-            all[i] += all.takeAt(i + 1);
-    return all;
-}
+using namespace pdfwords;
 
 // The pane texts of a sign's six topics, in the screen's order.
 QStringList personalTopics(const QString& sign) {
     return {*personal::BuildIntroductionText(sign), *personal::BuildHouseText(sign),
             *personal::BuildQualityText(sign),      *personal::BuildPlanetText(sign),
             *personal::BuildElementText(sign),      personal::BuildRelationshipText()};
-}
-
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        qWarning("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // Each topic's words, one after the other, each from where the one before ended.
@@ -133,25 +116,10 @@ private slots:
             QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
         }
 
-        // The PDF's printable area (Qt draws the line before a page's first, clipped away, in
-        // the margin above); each page ends with its number, which is not part of the reading.
         const QRect area = report::localePageLayout().paintRect(QPageLayout::Point).toAlignedRect();
-        QStringList pages = run(QStringLiteral("pdftotext"),
-                                {"-layout", "-x", QString::number(area.x()), "-y", QString::number(area.y()),
-                                 "-W", QString::number(area.width()), "-H", QString::number(area.height()),
-                                 base + ".pdf", "-"})
-                                .split(u'\f');
-        if (pages.last().trimmed().isEmpty())
-            pages.removeLast();
-        QVERIFY(pages.size() > 1);
-        QStringList pdfWords;
-        for (qsizetype page = 0; page < pages.size(); ++page) {
-            QStringList onPage = words(pages[page]);
-            QVERIFY(!onPage.isEmpty());
-            QCOMPARE(onPage.takeLast(), QString::number(page + 1));
-            pdfWords << onPage;
-        }
-        const QStringList firstPage = words(pages.first());
+        const QStringList pdfWords = readingWords(base + ".pdf", area);
+        QVERIFY(!pdfWords.isEmpty());
+        const QStringList firstPage = words(run("pdftotext", {"-l", "1", base + ".pdf", "-"}));
         QVERIFY(firstPage.contains(user));
         if (!partner.isEmpty())
             QVERIFY(firstPage.contains(partner));
