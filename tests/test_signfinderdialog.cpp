@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QRadioButton>
 #include <QtTest>
@@ -80,6 +82,54 @@ private slots:
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QCOMPARE(box->currentText(), use ? QStringLiteral("Leo") : QStringLiteral("Aries"));
         QCOMPARE(range->text(), use ? QStringLiteral("Jul 23 - Aug 22") : rangeBefore);
+    }
+
+    // Where the question has two answers, "Use this sign" waits for the user's choice, made by
+    // keyboard: one of the two signs of a change-over day, or one of the two offsets of a time
+    // the clocks went back over.
+    void theUsersChoice_data() {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time"); // empty: time unknown
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<int>("picks");    // Down presses in the choice box
+        QTest::addColumn<QString>("sign");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("change-over, earlier") << "19900120" << "" << "Europe/London" << 1 << "Capricorn" << "";
+        QTest::newRow("change-over, later") << "19900120" << "" << "Europe/London" << 2 << "Aquarius" << "";
+        QTest::newRow("clocks back, first") << "20211107" << "0130" << "America/New_York" << 1 << "Scorpio" << "UTC-04:00";
+        QTest::newRow("clocks back, second") << "20211107" << "0130" << "America/New_York" << 2 << "Scorpio" << "UTC-05:00";
+    }
+    void theUsersChoice() {
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QFETCH(QString, zone);
+        QFETCH(int, picks);
+        QFETCH(QString, sign);
+        QFETCH(QString, said);
+        sunsign::SignFinderDialog* dialog = openDialog();
+        QVERIFY(dialog);
+        type(qPrintable(date));
+        if (!time.isEmpty()) {
+            key(Qt::Key_T, Qt::AltModifier);
+            QTRY_VERIFY(dialog->findChild<QCheckBox*>(QStringLiteral("chkTime"))->isChecked());
+            key(Qt::Key_Tab);
+            type(qPrintable(time));
+        }
+        key(Qt::Key_Z, Qt::AltModifier);
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence::SelectAll);
+        type(qPrintable(zone));
+        auto* use = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        QVERIFY2(!dialog->chosenSign(), qPrintable(dialog->answer().text));
+        QVERIFY(!use->isEnabled());
+        key(time.isEmpty() ? Qt::Key_S : Qt::Key_W, Qt::AltModifier);
+        for (int i = 0; i < picks; ++i)
+            key(Qt::Key_Down);
+        QVERIFY(use->isEnabled());
+        QCOMPARE(zodiac::signName(dialog->chosenSign().value()), sign);
+        QVERIFY2(dialog->answer().text.contains(said), qPrintable(dialog->answer().text));
+        key(Qt::Key_Return);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(control<QComboBox>(QStringLiteral("frmChoose"), QStringLiteral("cboHoro"))->currentText(), sign);
     }
 
     // "Use this sign" pressed by its key clicks 100 ms later; should the answer have gone
