@@ -102,6 +102,7 @@ public:
         format.setAlignment(Qt::AlignHCenter);
         format.setTopMargin(6);
         format.setBottomMargin(10);
+        format.setHeaderRowCount(1); // repeated on the next page when the table is split
         QTextTable* table = m_cursor.insertTable(int(rows.size()) + 1, int(columns.size()) + 1, format);
         QTextCharFormat bold;
         bold.setFontWeight(QFont::Bold);

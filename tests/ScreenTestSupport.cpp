@@ -1,5 +1,7 @@
 #include "ScreenTestSupport.h"
 
+#include "report/ReportCommands.h"
+
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -25,4 +27,10 @@ void clickSaysOnly(QWidget& window, const QString& control, const QByteArray& ex
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(5, 5));
     for (const auto& spy : spies)
         QCOMPARE(spy->count(), spy->signal() == expected.mid(1) ? 1 : 0);
+}
+
+KeepingWindow::KeepingWindow() {
+    pane.move(0, 40);
+    report::attachReportCommands(*this, keep, pane, [] { return report::coupleReport("Leo", "Scorpio", "She"); });
+    show();
 }

@@ -1,9 +1,13 @@
 #pragma once
-// Shared by the tests that show windows: message boxes recorded instead of shown.
+// Shared by the tests that show windows: message boxes recorded instead of shown, a window
+// with the commands that keep a reading.
 
 #include "shell/MessageBox.h"
 
+#include "shell/TextPane.h"
+
 #include <QByteArray>
+#include <QToolButton>
 #include <QList>
 #include <initializer_list>
 
@@ -17,3 +21,11 @@ void recordMessages();
 // emitted, once.
 void clickSaysOnly(QWidget& window, const QString& control, const QByteArray& expected,
                    std::initializer_list<const char*> watched);
+
+// The love analysis screen's commands that keep a reading (Leo and Scorpio, she), on a shown
+// window of their own.
+struct KeepingWindow : QWidget {
+    QToolButton keep{this};
+    shell::TextPane pane{this};
+    KeepingWindow();
+};

@@ -4,69 +4,21 @@
 // make them for the pane, stand in the report in the screens' order, one topic after the other
 // and none cut or doubled (words are compared, so line breaks cannot hide a lost paragraph);
 // the first page names the signs; every page carries its number; every font is embedded; the
-// PDF's title and creator are set.
+// PDF's title, subject and creator are set.
 
-#include "compat/LoveMatch.h"
-#include "compat/SignGuides.h"
-#include "personal/PersonalContent.h"
 #include "report/Paper.h"
 #include "report/Report.h"
 #include "report/ReportFile.h"
 #include "shell/Version.h"
 #include "zodiac/SignCatalogue.h"
-#include "PdfWords.h"
+#include "ReportWords.h"
 
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-using namespace pdfwords;
-
-// The pane texts of a sign's six topics, in the screen's order.
-QStringList personalTopics(const QString& sign) {
-    return {*personal::BuildIntroductionText(sign), *personal::BuildHouseText(sign),
-            *personal::BuildQualityText(sign),      *personal::BuildPlanetText(sign),
-            *personal::BuildElementText(sign),      personal::BuildRelationshipText()};
-}
-
-// Each topic's words, one after the other, each from where the one before ended.
-bool holdsInOrder(const QStringList& report, const QStringList& topics, QString& what) {
-    qsizetype from = 0;
-    for (qsizetype t = 0; t < topics.size(); ++t) {
-        const QStringList topic = words(topics[t]);
-        qsizetype at = from;
-        bool found = false;
-        for (; at + topic.size() <= report.size(); ++at) {
-            if (report[at] == topic.first() && report.mid(at, topic.size()) == topic) {
-                found = true;
-                break;
-            }
-        }
-        if (!found) {
-            // Where the longest run of the topic's words breaks off.
-            qsizetype best = 0, bestAt = from;
-            for (qsizetype start = from; start < report.size(); ++start) {
-                qsizetype n = 0;
-                while (n < topic.size() && start + n < report.size() && report[start + n] == topic[n])
-                    ++n;
-                if (n > best)
-                    best = n, bestAt = start;
-            }
-            what = QStringLiteral("topic %1 breaks off after %2 words: report \"%3\", topic \"%4\"")
-                       .arg(t)
-                       .arg(best)
-                       .arg(report.mid(bestAt + best - 3, 8).join(u' '), topic.mid(best - 3, 8).join(u' '));
-            return false;
-        }
-        from = at + topic.size();
-    }
-    return true;
-}
-
-} // namespace
+using namespace reportwords;
 
 class TestReportContent : public QObject {
     Q_OBJECT
@@ -99,15 +51,7 @@ private slots:
         const auto made = partner.isEmpty() ? report::personalReport(user)
                                             : report::coupleReport(user, partner, gender);
         QVERIFY(made);
-        QStringList topics;
-        if (!partner.isEmpty()) {
-            topics << *compat::BuildLoveMatchText(user, partner)
-                   << *compat::BuildDosAndDontsText(partner) << *compat::BuildDateGuideText(partner)
-                   << *compat::BuildGiftGuideText(partner, gender) << compat::BuildLoveRatingsText();
-        }
-        topics << personalTopics(user);
-        if (!partner.isEmpty() && partner != user)
-            topics << personalTopics(partner);
+        const QStringList topics = reportTopics(user, partner, gender);
 
         const QString base = m_folder.filePath(QStringLiteral("report"));
         for (const report::Format format :
@@ -144,6 +88,8 @@ private slots:
                                                   QRegularExpression::MultilineOption)), qPrintable(info));
         QVERIFY2(info.contains(QRegularExpression("^Creator: +Zelvoria " + shell::VersionText() + "$",
                                                   QRegularExpression::MultilineOption)), qPrintable(info));
+        // Qt's PDF writer has no subject of its own: it stands in the XMP metadata.
+        QVERIFY(run("pdfinfo", {"-meta", base + ".pdf"}).contains(made->subject.toHtmlEscaped()));
     }
 
 private:

@@ -3,10 +3,9 @@
 // file and the reason, leaves a file already there as it was and no partial file beside it; a
 // cancelled dialog writes nothing. The unwritable folder and the full disk are small tmpfs
 // mounts when the test runs as root (root writes anywhere else); the full disk needs root.
+// Printing where there is no printer says so.
 
 #include "ScreenTestSupport.h"
-#include "report/ReportCommands.h"
-#include "shell/TextPane.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -15,7 +14,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QToolButton>
 #include <QtTest>
 #include <unistd.h>
 
@@ -48,6 +46,20 @@ class TestReportFiles : public QObject {
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    // Ctrl+P where the print server has no printer (here: no server at all) says so plainly.
+    void printingWithoutAPrinter() {
+        QTemporaryDir nowhere;
+        qputenv("CUPS_SERVER", QFile::encodeName(nowhere.filePath(QStringLiteral("no-server.sock"))));
+        KeepingWindow window;
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        recordMessages();
+        QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(messages().size(), 1);
+        QVERIFY2(messages().first().text.startsWith(QStringLiteral("No printer is installed")),
+                 qPrintable(messages().first().text));
+        qunsetenv("CUPS_SERVER");
+    }
 
     void saving_data() {
         QTest::addColumn<QString>("place");    // unwritable, missing, full, here
@@ -98,15 +110,7 @@ private slots:
         }
         const QStringList before = folderListing(folder);
 
-        // The love analysis screen's commands, on a window of their own.
-        QWidget window;
-        QToolButton keep(&window);
-        shell::TextPane pane(&window);
-        pane.move(0, 40);
-        report::attachReportCommands(window, keep, pane, [] {
-            return report::coupleReport("Leo", "Scorpio", "She");
-        });
-        window.show();
+        KeepingWindow window;
         QVERIFY(QTest::qWaitForWindowActive(&window));
         recordMessages();
 
