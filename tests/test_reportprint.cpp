@@ -26,27 +26,6 @@
 
 namespace {
 
-// The server, ended however the test leaves.
-struct PrintServer {
-    QProcess process;
-    PrintServer() = default;
-    PrintServer(const PrintServer&) = delete;
-    PrintServer& operator=(const PrintServer&) = delete;
-    ~PrintServer() {
-        if (process.state() == QProcess::NotRunning)
-            return;
-        process.terminate();
-        if (!process.waitForFinished(5000))
-            process.kill();
-        process.waitForFinished(2000);
-    }
-};
-
-bool writeFile(const QString& path, const QString& text) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
-}
-
 // The newest PDF in the folder written since the given time: a fresh server numbers its jobs
 // from 1 again, so the name may be one an earlier run left.
 QString pdfSince(const QString& folder, const QDateTime& since) {
@@ -78,21 +57,27 @@ private slots:
         QVERIFY(QFile::setPermissions(dir + "/tmp", QFileDevice::Permissions(0x7777)));
         QVERIFY(QFile::setPermissions(dir, QFileDevice::Permissions(0x7755)));
         const QString socket = dir + "/cups.sock";
-        QVERIFY(writeFile(dir + "/cupsd.conf",
-                          QStringLiteral("Listen %1\nLogLevel info\nWebInterface No\nBrowsing Off\n"
-                                         "<Location />\n Order allow,deny\n Allow all\n</Location>\n"
-                                         "<Policy default>\n <Limit All>\n  Order allow,deny\n"
-                                         "  Allow all\n </Limit>\n</Policy>\n").arg(socket)));
-        QVERIFY(writeFile(dir + "/cups-files.conf",
-                          QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/tmp\n"
-                                         "CacheDir %1/cache\nStateDir %1/state\n"
-                                         "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
-                                         "AccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
-                                         "PageLog %1/log/page_log\nSystemGroup root\n").arg(dir)));
-        PrintServer server;
-        server.process.setProcessChannelMode(QProcess::ForwardedChannels);
-        server.process.start("/usr/sbin/cupsd", {"-f", "-c", dir + "/cupsd.conf", "-s", dir + "/cups-files.conf"});
-        QVERIFY(server.process.waitForStarted());
+        const auto write = [&](const char* name, const QString& text) {
+            QFile file(dir + u'/' + QLatin1String(name));
+            return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) > 0;
+        };
+        QVERIFY(write("cupsd.conf", QStringLiteral("Listen %1\nLogLevel info\nWebInterface No\nBrowsing Off\n"
+                                                   "<Location />\n Order allow,deny\n Allow all\n</Location>\n"
+                                                   "<Policy default>\n <Limit All>\n  Order allow,deny\n"
+                                                   "  Allow all\n </Limit>\n</Policy>\n").arg(socket)));
+        QVERIFY(write("cups-files.conf", QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/tmp\n"
+                                                        "CacheDir %1/cache\nStateDir %1/state\n"
+                                                        "ServerBin /usr/lib/cups\nDataDir /usr/share/cups\n"
+                                                        "AccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
+                                                        "PageLog %1/log/page_log\nSystemGroup root\n").arg(dir)));
+        QProcess server;
+        const auto stop = qScopeGuard([&] { // on every path
+            server.terminate();
+            server.waitForFinished(5000);
+        });
+        server.setProcessChannelMode(QProcess::ForwardedChannels);
+        server.start("/usr/sbin/cupsd", {"-f", "-c", dir + "/cupsd.conf", "-s", dir + "/cups-files.conf"});
+        QVERIFY(server.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(socket), 10000);
         // The queue renders with Cairo, as Debian's cups-pdf advises: Ghostscript's rendering
         // leaves the text unsearchable (Debian bug 928738).
