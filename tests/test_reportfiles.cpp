@@ -19,22 +19,6 @@
 
 namespace {
 
-bool mountTmpfs(const QString& folder, const QString& options) {
-    return QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", options, "tmpfs", folder}) == 0;
-}
-
-// Unmounted before the temporary folder it is in goes.
-struct Mount {
-    QString folder;
-    Mount() = default;
-    Mount(const Mount&) = delete;
-    Mount& operator=(const Mount&) = delete;
-    ~Mount() {
-        if (!folder.isEmpty())
-            QProcess::execute(QStringLiteral("umount"), {folder});
-    }
-};
-
 QStringList folderListing(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
 }
@@ -86,14 +70,18 @@ private slots:
             QSKIP("a full disk is a tmpfs mount, which needs root");
 
         QTemporaryDir temporary;
-        Mount mount;
         QString folder = temporary.path();
+        bool mounted = false;
+        const auto unmount = qScopeGuard([&] { // before the temporary folder goes
+            if (mounted)
+                QProcess::execute(QStringLiteral("umount"), {folder});
+        });
         if (place == QLatin1String("missing"))
             folder += QStringLiteral("/no such folder");
         if (root && place != QLatin1String("missing") && place != QLatin1String("here")) {
-            if (!mountTmpfs(folder, QStringLiteral("size=16k")))
+            mounted = QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=16k", "tmpfs", folder}) == 0;
+            if (!mounted)
                 QSKIP("cannot mount a tmpfs here");
-            mount.folder = folder;
         }
         const QString path = folder + u'/' + typed;
         const QByteArray kept("the reading kept last week\n");
