@@ -110,8 +110,12 @@ private slots:
             printed = pdfSince(out, since);
         }
         QVERIFY2(!printed.isEmpty(), "no PDF from cups-pdf within 60 s");
-        // cups-pdf writes the file, then closes it: wait until it reads whole.
-        while (reportwords::run("pdftotext", {printed, "-"}).isEmpty() && waited.elapsed() < 60000)
+        // cups-pdf writes the file, then closes it: wait for the PDF's end-of-file mark.
+        const auto whole = [&] {
+            QFile file(printed);
+            return file.open(QIODevice::ReadOnly) && file.readAll().trimmed().endsWith("%%EOF");
+        };
+        while (!whole() && waited.elapsed() < 60000)
             QTest::qWait(250);
         const QStringList printedWords = reportwords::readingWords(printed, printerArea);
         const QString printedText = reportwords::run("pdftotext", {printed, "-"});
