@@ -2,11 +2,10 @@
 // and socket in a temporary folder; the machine's CUPS is not touched), a queue on the cups-pdf
 // backend, the couple's report printed through QPrinter to it by name with no dialog, and the
 // job's PDF, where the machine's cups-pdf puts it (the user's ~/PDF), read back with pdftotext:
-// every topic's words in the screens' order and every page numbered;
-// the print command's preview shows as many pages.
+// every topic's words in the screens' order and every page numbered. The print command's
+// preview shows as many pages.
 
 #include "report/Report.h"
-#include "report/Paper.h"
 #include "report/ReportFile.h"
 #include "ReportWords.h"
 #include "ScreenTestSupport.h"
