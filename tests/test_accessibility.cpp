@@ -220,23 +220,6 @@ private slots:
     }
 
     // Tab walks the focusable controls in the designed order and comes round again.
-    // The sign finder's button beside each sign box says what it does.
-    void theSignFinderIsNamed_data() {
-        QTest::addColumn<QString>("screenName");
-        QTest::newRow("main menu") << "frmChoose";
-        QTest::newRow("partner") << "frmMoreinfo";
-    }
-    void theSignFinderIsNamed() {
-        QFETCH(QString, screenName);
-        QVERIFY(walkTo(screenName));
-        QAccessibleInterface* button =
-            QAccessible::queryAccessibleInterface(control(screenName, QStringLiteral("cmdFindSign")));
-        QVERIFY(button);
-        QCOMPARE(button->role(), QAccessible::Button);
-        QCOMPARE(button->text(QAccessible::Name), QStringLiteral("Find the sign from a birth date"));
-        QVERIFY(!button->text(QAccessible::Description).isEmpty());
-    }
-
     void tabOrder_data() {
         QTest::addColumn<QString>("screenName");
         QTest::addColumn<QStringList>("chain");
