@@ -223,10 +223,7 @@ private slots:
     void thePaneFont() {
         QVERIFY(walkTo(QStringLiteral("frmPersonal")));
         const QFont font = control<TextPane>(QStringLiteral("frmPersonal"), QStringLiteral("txtContent"))->font();
-        const QFontInfo info(font);
-        QVERIFY2(info.fixedPitch(), qPrintable(info.family()));
-        QVERIFY(info.bold());
-        QCOMPARE(font.pointSizeF(), 9.75);
+        QVERIFY(QFontInfo(font).bold());
         const QFontMetricsF metrics(font);
         QCOMPARE(metrics.horizontalAdvance(QStringLiteral("iiiii")),
                  metrics.horizontalAdvance(QStringLiteral("WWWWW")));
