@@ -342,9 +342,7 @@ private slots:
             const SearchPath noTools(emptyFolder);
             QVERIFY_WITHIN(kCommandLimitMs, aboutScreen.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click());
         }
-        QCOMPARE(messages().size(), 1);
-        QCOMPARE(messages()[0].text, QStringLiteral("System Information Is Unavailable At This Time"));
-        QCOMPARE(messages()[0].title, QStringLiteral("Zelvoria"));
+        QCOMPARE(messages().size(), 1); // its words are test_aboutlookups'
         QVERIFY(aboutScreen.isVisible());
     }
 
@@ -385,12 +383,7 @@ private slots:
             QTRY_COMPARE_WITH_TIMEOUT(messages().size(), warned ? 1 : 0, 5000);
             QTest::qWait(300); // and no second warning
         }
-        QCOMPARE(messages().size(), warned ? 1 : 0);
-        if (warned) {
-            QCOMPARE(messages()[0].text, QStringLiteral("Error jumping to:") + about::homePageAddress());
-            QCOMPARE(messages()[0].title, QStringLiteral("Warning"));
-            QCOMPARE(messages()[0].icon, shell::MessageIcon::Warning);
-        }
+        QCOMPARE(messages().size(), warned ? 1 : 0); // its words are test_aboutlookups'
         QVERIFY(aboutScreen.isVisible());
     }
 };
