@@ -97,28 +97,13 @@ private slots:
         QVERIFY(!hasTwoEmptyRowsInARow(rows));
     }
 
-    void loveMatchExamples() {
-        const auto ariesAquarius = BuildLoveMatchText(QStringLiteral("Aquarius"), QStringLiteral("Aries"));
-        const auto piscesTaurus = BuildLoveMatchText(QStringLiteral("Pisces"), QStringLiteral("Taurus"));
+    // The 23-character compound fills most of a row and must stay whole on it.
+    void aLongCompoundStaysWhole() {
         const auto sagittarius = BuildLoveMatchText(QStringLiteral("Sagittarius"), QStringLiteral("Sagittarius"));
-        QVERIFY(ariesAquarius && piscesTaurus && sagittarius);
-        QVERIFY(ariesAquarius->startsWith(
-            textlayout::FormatParagraph(lovematch(QStringLiteral("Aries+Aquarius.Intro")), 35)));
-
-        // Pisces with Taurus has no Dynamics: five paragraphs, five empty rows.
-        QCOMPARE(emptyRows(shownRows(*piscesTaurus)), 5);
-        QString five;
-        for (const char* name : {"Intro", "Planets", "Elements", "Qualities", "BestAspect"})
-            five += lovematch(QStringLiteral("Taurus+Pisces.") + QLatin1String(name));
-        QCOMPARE(ink(*piscesTaurus), ink(five));
-
-        // The 23-character compound fills most of a row and must stay whole on it.
-        const QString compound = QStringLiteral("Sagittarius-Sagittarius");
+        QVERIFY(sagittarius);
         const QStringList rows = shownRows(*sagittarius);
         QVERIFY(std::any_of(rows.cbegin(), rows.cend(),
-                            [&](const QString& row) { return row.contains(compound); }));
-        for (const QString& row : textlayout::PaneRows(*sagittarius, 35))
-            QVERIFY(row.size() <= 35);
+                            [](const QString& row) { return row.contains(QStringLiteral("Sagittarius-Sagittarius")); }));
     }
 
     // Which spellings name a sign or a gender is the sign catalogue's rule (test_signcatalogue);
