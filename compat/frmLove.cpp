@@ -26,15 +26,10 @@ frmLove::frmLove() : ScreenWindow(shell::WindowKind::SizableNoMaximize), ui(std:
     const auto options = topics();
     for (std::size_t topic = 0; topic < options.size(); ++topic)
         connect(options[topic], &QRadioButton::clicked, this, [this, topic] { showTopic(topic); });
-    // A click on a navigation label is a click on the button beside it.
-    connect(ui->Command6, &QPushButton::clicked, this, &frmLove::personalAnalysis);
-    connect(ui->Label6, &shell::ClickableLabel::clicked, this, &frmLove::personalAnalysis);
-    connect(ui->Command10, &QPushButton::clicked, this, &frmLove::mainMenu);
-    connect(ui->Label10, &shell::ClickableLabel::clicked, this, &frmLove::mainMenu);
-    connect(ui->Command8, &QPushButton::clicked, this, &frmLove::about);
-    connect(ui->Label8, &shell::ClickableLabel::clicked, this, &frmLove::about);
-    connect(ui->Command9, &QPushButton::clicked, this, &frmLove::exitRequested);
-    connect(ui->Label9, &shell::ClickableLabel::clicked, this, &frmLove::exitRequested);
+    navigation(ui->Command6, ui->Label6, &frmLove::personalAnalysis);
+    navigation(ui->Command10, ui->Label10, &frmLove::mainMenu);
+    navigation(ui->Command8, ui->Label8, &frmLove::about);
+    navigation(ui->Command9, ui->Label9, &frmLove::exitRequested);
 }
 
 frmLove::~frmLove() = default;

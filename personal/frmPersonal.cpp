@@ -28,13 +28,9 @@ frmPersonal::frmPersonal()
         if (on)
             emit moreOnLove();
     });
-    // A click on a navigation label is a click on the button beside it.
-    connect(ui->Command10, &QPushButton::clicked, this, &frmPersonal::mainMenu);
-    connect(ui->Label10, &shell::ClickableLabel::clicked, this, &frmPersonal::mainMenu);
-    connect(ui->Command8, &QPushButton::clicked, this, &frmPersonal::about);
-    connect(ui->Label8, &shell::ClickableLabel::clicked, this, &frmPersonal::about);
-    connect(ui->Command9, &QPushButton::clicked, this, &frmPersonal::exitRequested);
-    connect(ui->Label9, &shell::ClickableLabel::clicked, this, &frmPersonal::exitRequested);
+    navigation(ui->Command10, ui->Label10, &frmPersonal::mainMenu);
+    navigation(ui->Command8, ui->Label8, &frmPersonal::about);
+    navigation(ui->Command9, ui->Label9, &frmPersonal::exitRequested);
 }
 
 frmPersonal::~frmPersonal() = default;

@@ -5,6 +5,7 @@
 // (Enter) and cancel button (Esc) of dialogs, keeps a window without maximize from being
 // maximized, and centres itself when first shown.
 
+#include "shell/ClickableLabel.h"
 #include "shell/WindowKind.h"
 
 #include <QPointer>
@@ -33,6 +34,14 @@ protected:
     // Call after the form's controls are built: applies the window kind to the designed size
     // and finds the designed default button and the button marked with the "cancel" property.
     void adoptDesign();
+
+    // A click on a navigation label is a click on the button beside it: both emit `signal`.
+    template <class Screen>
+    void navigation(QAbstractButton* button, ClickableLabel* label, void (Screen::*signal)()) {
+        auto* screen = static_cast<Screen*>(this);
+        connect(button, &QAbstractButton::clicked, screen, signal);
+        connect(label, &ClickableLabel::clicked, screen, signal);
+    }
 
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
