@@ -16,7 +16,7 @@
 #include "textlayout/PaneRows.h"
 #include "zodiac/SignCatalogue.h"
 
-#include <benchmark/benchmark.h>
+#include "BenchMain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -249,17 +249,11 @@ BENCHMARK_CAPTURE(BM_FirstShow_Picture, heart, ":/pictures/heart.svg", 94, 80);
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    shell::prepareApplication(app); // the screens are measured on their own, without the music player
-    // In the program the splash has drawn text before any analysis screen is built, so the font
-    // database is ready by then; make it ready here too.
-    benchmark::DoNotOptimize(QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("3.1.0")));
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runBenchmarks(argc, argv, [](QApplication& app) -> std::optional<int> {
+        shell::prepareApplication(app); // the screens are measured on their own, without the music player
+        // In the program the splash has drawn text before any analysis screen is built, so the
+        // font database is ready by then; make it ready here too.
+        benchmark::DoNotOptimize(QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("3.1.0")));
+        return std::nullopt;
+    });
 }

@@ -6,7 +6,7 @@
 #include "report/Report.h"
 #include "report/ReportFile.h"
 
-#include <benchmark/benchmark.h>
+#include "BenchMain.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,22 +44,19 @@ BENCHMARK(BM_ComposeCoupleReport)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    const QStringList arguments = QApplication::arguments();
-    for (const QString& argument : arguments) {
-        if (argument.startsWith(QLatin1String("--keep="))) {
-            for (const auto& kept : {leoAndScorpio(), *report::personalReport(QStringLiteral("Leo"))}) {
-                const QString path = QDir(argument.mid(7)).filePath(kept.title + QStringLiteral(".pdf"));
-                const auto failure = report::saveReport(kept, path, report::Format::Pdf);
-                qInfo("%s", qPrintable(failure.value_or(path)));
-                if (failure)
-                    return 1;
+    return bench::runBenchmarks(argc, argv, [](QApplication&) -> std::optional<int> {
+        for (const QString& argument : QApplication::arguments()) {
+            if (argument.startsWith(QLatin1String("--keep="))) {
+                for (const auto& kept : {leoAndScorpio(), *report::personalReport(QStringLiteral("Leo"))}) {
+                    const QString path = QDir(argument.mid(7)).filePath(kept.title + QStringLiteral(".pdf"));
+                    const auto failure = report::saveReport(kept, path, report::Format::Pdf);
+                    qInfo("%s", qPrintable(failure.value_or(path)));
+                    if (failure)
+                        return 1;
+                }
+                return 0;
             }
-            return 0;
         }
-    }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+        return std::nullopt;
+    });
 }

@@ -6,7 +6,7 @@
 #include "sunsign/SignFinder.h"
 #include "sunsign/SignFinderDialog.h"
 
-#include <benchmark/benchmark.h>
+#include "BenchMain.h"
 
 #include <QApplication>
 
@@ -33,14 +33,4 @@ BENCHMARK(BM_DialogOpens)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }
