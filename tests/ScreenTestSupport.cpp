@@ -17,6 +17,14 @@ void recordMessages() {
     shell::setMessageSink([](QWidget*, const shell::Message& m) { messages() << m; });
 }
 
+void addNavigationRows(std::initializer_list<std::pair<int, const char*>> pairs) {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QByteArray>("signal");
+    for (const auto& [n, signal] : pairs)
+        for (const char* control : {"Command", "Label"})
+            QTest::addRow("%s%d", control, n) << QLatin1String(control) + QString::number(n) << QByteArray(signal);
+}
+
 void clickSaysOnly(QWidget& window, const QString& control, const QByteArray& expected,
                    std::initializer_list<const char*> watched) {
     std::vector<std::unique_ptr<QSignalSpy>> spies;

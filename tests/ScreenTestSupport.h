@@ -10,12 +10,17 @@
 #include <QToolButton>
 #include <QList>
 #include <initializer_list>
+#include <utility>
 
 class QWidget;
 
 // The message boxes shown since recordMessages().
 QList<shell::Message>& messages();
 void recordMessages();
+
+// Data rows "control", "signal" for each navigation pair: CommandN and LabelN both emit the signal
+// (a SIGNAL(...) text).
+void addNavigationRows(std::initializer_list<std::pair<int, const char*>> pairs);
 
 // Clicks the window's control: of its `watched` signals (SIGNAL(...) texts), only `expected` is
 // emitted, once.

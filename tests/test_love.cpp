@@ -139,16 +139,8 @@ private slots:
 
     // A click on a navigation label is a click on its button.
     void navigation_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QByteArray>("signal");
-        QTest::newRow("Personal Analysis button") << "Command6" << QByteArray(SIGNAL(personalAnalysis()));
-        QTest::newRow("Personal Analysis label") << "Label6" << QByteArray(SIGNAL(personalAnalysis()));
-        QTest::newRow("Main Menu button") << "Command10" << QByteArray(SIGNAL(mainMenu()));
-        QTest::newRow("Main Menu label") << "Label10" << QByteArray(SIGNAL(mainMenu()));
-        QTest::newRow("About button") << "Command8" << QByteArray(SIGNAL(about()));
-        QTest::newRow("About label") << "Label8" << QByteArray(SIGNAL(about()));
-        QTest::newRow("Exit button") << "Command9" << QByteArray(SIGNAL(exitRequested()));
-        QTest::newRow("Exit label") << "Label9" << QByteArray(SIGNAL(exitRequested()));
+        addNavigationRows({{6, SIGNAL(personalAnalysis())}, {10, SIGNAL(mainMenu())}, {8, SIGNAL(about())},
+                           {9, SIGNAL(exitRequested())}});
     }
     void navigation() {
         QFETCH(QString, control);

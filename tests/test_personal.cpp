@@ -145,14 +145,7 @@ private slots:
 
     // A click on a navigation label is a click on its button.
     void navigation_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QByteArray>("signal");
-        QTest::newRow("Main Menu button") << "Command10" << QByteArray(SIGNAL(mainMenu()));
-        QTest::newRow("Main Menu label") << "Label10" << QByteArray(SIGNAL(mainMenu()));
-        QTest::newRow("About button") << "Command8" << QByteArray(SIGNAL(about()));
-        QTest::newRow("About label") << "Label8" << QByteArray(SIGNAL(about()));
-        QTest::newRow("Exit button") << "Command9" << QByteArray(SIGNAL(exitRequested()));
-        QTest::newRow("Exit label") << "Label9" << QByteArray(SIGNAL(exitRequested()));
+        addNavigationRows({{10, SIGNAL(mainMenu())}, {8, SIGNAL(about())}, {9, SIGNAL(exitRequested())}});
     }
     void navigation() {
         QFETCH(QString, control);
